@@ -1,0 +1,122 @@
+#pragma once
+
+#include <list>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/CharacterDefinitionImpl.h"
+#include "data/CharacterState.h"
+#include "data/LoadError.h"
+#include "data/SpecialArt.h"
+
+class Animation;
+class Dialogs;
+class Image;
+
+// The registry of everything the data file defines. It owns every image, animation, special
+// art and character the file creates and keeps them until it is cleared or destroyed, so the
+// plain pointers the scenes hold stay valid. The app owns the one object; instance() finds it.
+class DataManager {
+public:
+    // Error codes of the data file reader.
+    enum class ErrorCode { None = 0, UndefinedName = 1, Syntax = 2, Other = 3 };
+    using errorCode = ErrorCode;
+
+    // The value of the animation table: the animation and its kind (0 Still,
+    // 1 ConstVelocity, 2 Serial).
+    struct AnimationWithType {
+        Animation* animation = nullptr;
+        int kind = 0;
+    };
+
+    // An image file named by a src line that could not be read.
+    struct ImageFailure {
+        std::string path;  // as written in the file
+        int line = 0;
+    };
+
+    // Lines longer than this (without the line feed) are refused with error 3.
+    static constexpr std::size_t kMaxLineLength = 64 * 1024;
+
+    DataManager();
+    virtual ~DataManager();
+    DataManager(const DataManager&) = delete;
+    DataManager& operator=(const DataManager&) = delete;
+
+    // The most recently constructed manager that still exists, or null.
+    static DataManager* instance();
+    // Display name of an error code (Shift-JIS), or null outside 0 to 3.
+    static const char* errorName(int code);
+
+    // Reads the data file (opened in binary, split at line feeds). On any error the registry
+    // is left empty, the error is reported and false is returned.
+    bool load(const std::string& fileName);
+    // The same reader over bytes in memory.
+    bool loadFromMemory(std::string_view bytes);
+    // Destroys everything owned and empties the tables; the normal attack becomes null.
+    void clear();
+
+    CharacterState* playerState(int index);  // throws std::out_of_range
+    int playerCount() const { return static_cast<int>(playerStates_.size()); }
+    CharacterState* enemyState(int index);  // throws std::out_of_range
+    int enemyCount() const { return static_cast<int>(enemyStates_.size()); }
+    CharacterState* meState() { return meState_.get(); }
+    SpecialArt* normalAttack() const { return normalAttack_; }
+    // The normal attack of the process, for the characters' choice of move.
+    static SpecialArt* sharedNormalAttack() { return normalAttack_; }
+
+    // Where codes 1 and 2 are shown; null shows no box (the report still goes to stderr).
+    void setDialogs(Dialogs* dialogs) { dialogs_ = dialogs; }
+    // Quiet: no message box and nothing on stderr; the error is only kept (for --check).
+    void setQuiet(bool quiet) { quiet_ = quiet; }
+    // When false, src lines do not read image files (the images stay empty).
+    void setLoadImages(bool loadImages) { loadImages_ = loadImages; }
+
+    const LoadError& lastError() const { return lastError_; }
+    // True when the last load failed because the file could not be opened.
+    bool openFailed() const { return openFailed_; }
+    const std::vector<ImageFailure>& imageFailures() const { return imageFailures_; }
+
+    // The name tables, for the reader and for summaries.
+    const std::map<std::string, Image*>& imageTable() const { return imageTable_; }
+    const std::map<std::string, AnimationWithType>& animationTable() const {
+        return animationTable_;
+    }
+    const std::map<std::string, SpecialArt*>& specialArtTable() const { return specialArtTable_; }
+    int imageCount() const { return static_cast<int>(images_.size()); }
+    int animationCount() const { return static_cast<int>(animations_.size()); }
+    int specialArtCount() const { return static_cast<int>(specialArts_.size()); }
+    const CharacterDefinitionImpl& meDefinition() const { return meDefinition_; }
+
+private:
+    friend class ScriptReader;
+
+    bool finishLoad(bool ok);
+    void report(const LoadError& error);
+
+    std::list<std::unique_ptr<Image>> images_;
+    std::list<std::unique_ptr<Animation>> animations_;
+    std::list<std::unique_ptr<SpecialArt>> specialArts_;
+    std::vector<std::unique_ptr<CharacterState>> playerStates_;
+    std::vector<std::unique_ptr<CharacterState>> enemyStates_;
+    std::vector<std::unique_ptr<CharacterDefinitionImpl>> playerDefinitions_;
+    std::vector<std::unique_ptr<CharacterDefinitionImpl>> enemyDefinitions_;
+    std::unique_ptr<CharacterState> meState_;
+    CharacterDefinitionImpl meDefinition_;
+    std::map<std::string, Image*> imageTable_;
+    std::map<std::string, AnimationWithType> animationTable_;
+    std::map<std::string, SpecialArt*> specialArtTable_;
+
+    Dialogs* dialogs_ = nullptr;
+    bool quiet_ = false;
+    bool loadImages_ = true;
+    bool openFailed_ = false;
+    LoadError lastError_;
+    std::vector<ImageFailure> imageFailures_;
+
+    static inline SpecialArt* normalAttack_ = nullptr;
+    static inline DataManager* instance_ = nullptr;
+};
