@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "Score.h"
+
+// Plays a score into interleaved stereo samples. The piece is treated as a ring: whatever
+// rings on past the last frame (releases, echoes) is added to the first frames, so the
+// music loops without a seam.
+class Synth {
+public:
+    explicit Synth(int sampleRate) : sampleRate_(sampleRate) {}
+
+    // Left and right 16-bit values per frame, levelled so the loudest peak stays clear of
+    // the limit.
+    std::vector<std::int16_t> render(const Score& score) const;
+
+private:
+    void playNote(const Score& score, const ScoreNote& note, double startFrame, double gain,
+                  double pan, std::vector<float>& mix) const;
+    double oscillator(const ScoreVoice& voice, double& phase, double frequency, double t,
+                      std::uint32_t& noise) const;
+
+    int sampleRate_;
+};
