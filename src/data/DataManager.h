@@ -1,5 +1,6 @@
 #pragma once
 
+#include <istream>
 #include <list>
 #include <map>
 #include <memory>
@@ -46,7 +47,7 @@ public:
     DataManager(const DataManager&) = delete;
     DataManager& operator=(const DataManager&) = delete;
 
-    // The most recently constructed manager that still exists, or null.
+    // The first manager constructed (the app's), while it exists; null otherwise.
     static DataManager* instance();
     // Display name of an error code (Shift-JIS), or null outside 0 to 3.
     static const char* errorName(int code);
@@ -94,7 +95,7 @@ public:
 private:
     friend class ScriptReader;
 
-    bool finishLoad(bool ok);
+    bool readFrom(std::istream& input);
     void report(const LoadError& error);
 
     std::list<std::unique_ptr<Image>> images_;

@@ -1,0 +1,136 @@
+#include "data/DataManager.h"
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
+
+#include "data/Animation.h"
+#include "data/ScriptReader.h"
+#include "data/TextEncoding.h"
+#include "gfx/Image.h"
+#include "platform/Dialogs.h"
+#include "platform/GamePath.h"
+
+DataManager::DataManager() {
+    if (instance_ == nullptr) {
+        instance_ = this;
+    }
+}
+
+DataManager::~DataManager() {
+    clear();
+    if (instance_ == this) {
+        instance_ = nullptr;
+    }
+}
+
+DataManager* DataManager::instance() {
+    return instance_;
+}
+
+const char* DataManager::errorName(int code) {
+    switch (code) {
+        case 0:
+            return "エラーなし";
+        case 1:
+            return "未定義の変数";
+        case 2:
+            return "文法のエラー";
+        case 3:
+            return "その他のエラー";
+        default:
+            return nullptr;
+    }
+}
+
+void DataManager::clear() {
+    // The normal attack is one of the arts destroyed below; keeping it would leave it dangling.
+    normalAttack_ = nullptr;
+    images_.clear();
+    animations_.clear();
+    specialArts_.clear();
+    playerStates_.clear();
+    enemyStates_.clear();
+    playerDefinitions_.clear();
+    enemyDefinitions_.clear();
+    meState_.reset();
+    imageTable_.clear();
+    animationTable_.clear();
+    specialArtTable_.clear();
+}
+
+CharacterState* DataManager::playerState(int index) {
+    if (index < 0 || index >= playerCount()) {
+        throw std::out_of_range("player index out of range");
+    }
+    return playerStates_[static_cast<std::size_t>(index)].get();
+}
+
+CharacterState* DataManager::enemyState(int index) {
+    if (index < 0 || index >= enemyCount()) {
+        throw std::out_of_range("enemy index out of range");
+    }
+    return enemyStates_[static_cast<std::size_t>(index)].get();
+}
+
+bool DataManager::load(const std::string& fileName) {
+    clear();
+    lastError_ = LoadError{};
+    imageFailures_.clear();
+    openFailed_ = false;
+    std::ifstream file(gamePath(fileName), std::ios::binary);
+    if (!file) {
+        openFailed_ = true;
+        if (!quiet_) {
+            std::cerr << sjisToUtf8("データファイルを開けません: ") << fileName << '\n';
+        }
+        return false;
+    }
+    return readFrom(file);
+}
+
+bool DataManager::loadFromMemory(std::string_view bytes) {
+    clear();
+    lastError_ = LoadError{};
+    imageFailures_.clear();
+    openFailed_ = false;
+    std::istringstream stream{std::string(bytes)};
+    return readFrom(stream);
+}
+
+bool DataManager::readFrom(std::istream& input) {
+    ScriptReader reader(*this, input);
+    int code = 0;
+    try {
+        reader.read();
+        return true;
+    } catch (const ScriptReader::Error& error) {
+        code = static_cast<int>(error.code);
+    } catch (...) {
+        // Anything else (an exhausted resource, a library failure) is "any other error".
+        code = static_cast<int>(ErrorCode::Other);
+    }
+    clear();
+    lastError_.code = code;
+    lastError_.line = reader.line();
+    lastError_.lineText = reader.currentLine();
+    lastError_.report = std::string("エラーコード ") + std::to_string(code) + " : " +
+                        errorName(code) + "\n" + std::to_string(reader.line()) +
+                        "行目にエラー : " + reader.currentLine() + "\n";
+    report(lastError_);
+    return false;
+}
+
+void DataManager::report(const LoadError& error) {
+    if (quiet_) {
+        return;
+    }
+    if (error.code == 1 || error.code == 2) {
+        if (dialogs_ != nullptr) {
+            dialogs_->messageBox(error.report, "");
+        }
+    }
+    // The terminal always gets the report too, in UTF-8, so a modder sees it without a box.
+    std::cerr << sjisToUtf8(error.report) << std::flush;
+}

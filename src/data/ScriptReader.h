@@ -1,0 +1,59 @@
+#pragma once
+
+#include <istream>
+#include <string>
+#include <vector>
+
+#include "data/DataManager.h"
+
+class CharacterDefinitionImpl;
+class SpecialArt;
+
+// Reads the data file line by line into a registry. Lines are split at line feeds only (a CR
+// before the line feed is dropped), so a file reads the same on every platform. Errors are
+// thrown as ScriptReader::Error; line() and currentLine() then tell where it happened.
+class ScriptReader {
+public:
+    struct Error {
+        DataManager::ErrorCode code;
+    };
+
+    ScriptReader(DataManager& registry, std::istream& input);
+
+    // Reads the whole stream, checks the normal attack and restores the players and enemies.
+    void read();
+
+    int line() const { return line_; }
+    const std::string& currentLine() const { return currentLine_; }
+
+private:
+    enum class Block { None, Image, Animation, SpecialArt, Player, Enemy, Me };
+
+    bool readLine();
+    void dispatch(const std::vector<std::string>& tokens);
+    void imageField(const std::vector<std::string>& tokens);
+    void animationField(const std::vector<std::string>& tokens);
+    void specialArtField(const std::vector<std::string>& tokens);
+    void characterField(const std::vector<std::string>& tokens);
+    void newCharacter(bool enemy);
+    void finish();
+
+    // The token at index, or error 2 when the line is too short.
+    const std::string& token(const std::vector<std::string>& tokens, std::size_t index) const;
+    int integer(const std::vector<std::string>& tokens, std::size_t index) const;
+    // Animation table first, then image table; sets isAnimation. Error 1 when neither has it.
+    Drawable* resolveContent(const std::string& name, bool& isAnimation) const;
+    [[noreturn]] static void fail(DataManager::ErrorCode code);
+
+    DataManager& registry_;
+    std::istream& input_;
+    int line_ = 0;
+    std::string currentLine_;
+    bool endOfInput_ = false;
+    Block block_ = Block::None;
+    int animationKind_ = 0;
+    Image* image_ = nullptr;
+    Animation* animation_ = nullptr;
+    SpecialArt* specialArt_ = nullptr;
+    CharacterDefinitionImpl* character_ = nullptr;
+};
