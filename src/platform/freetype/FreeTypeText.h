@@ -32,8 +32,8 @@ public:
     FreeTypeText(const FreeTypeText&) = delete;
     FreeTypeText& operator=(const FreeTypeText&) = delete;
 
-    void drawText(Image& target, const std::string& text, int left, int top, int right,
-                  int bottom, Pixel colour) override;
+    void drawText(Image& target, const std::string& text, int left, int top, int right, int bottom,
+                  Pixel colour) override;
 
 private:
     // One character cell: row r, bit 7 - c is column c.
@@ -48,14 +48,13 @@ private:
     void render(unsigned code, int width, Cell& cell) const;
     // The Unicode character of a Shift-JIS code, or 0 when it has none.
     std::uint32_t toUnicode(unsigned code) const;
-    static void drawCell(Image& target, const Cell& cell, int x, int y, int width, int x0,
-                         int y0, int x1, int y1, Pixel colour);
+    static void drawCell(Image& target, const Cell& cell, int x, int y, int width, int x0, int y0,
+                         int x1, int y1, Pixel colour);
 
     FT_LibraryRec_* library_ = nullptr;
     FT_FaceRec_* face_ = nullptr;
     void* converter_ = nullptr;  // iconv descriptor from CP932 to UTF-32LE
     int ascent_ = 6;             // baseline row inside the 8-row cell
     std::vector<Cell> cells_;    // every one-byte code, then every lead/trail pair
-    Cell narrowBox_;             // substitute for a stray or broken byte
-    Cell wideBox_;               // substitute for a two-byte character
+    Cell narrowBox_;             // substitute for a lead byte without its second byte
 };

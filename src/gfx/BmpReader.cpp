@@ -1,0 +1,178 @@
+// The reader of uncompressed Windows bitmaps behind loadBmp.
+#include <array>
+#include <climits>
+#include <cstdint>
+#include <fstream>
+#include <vector>
+
+#include "gfx/ByteCursor.h"
+#include "gfx/Image.h"
+#include "gfx/ImageFile.h"
+#include "platform/GamePath.h"
+
+namespace {
+
+constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::size_t kInfoHeaderSize = 40;
+constexpr std::size_t kMaxPaletteEntries = 256;
+// No picture within the size limits needs more of a file than this: the pixels at 32 bits,
+// row padding, the headers and a palette with room to spare. Bytes past it are never read.
+constexpr std::size_t kMaxFileBytes =
+    static_cast<std::size_t>(kMaxImagePixels) * 4 + 16u * 1024 * 1024;
+
+std::uint32_t u32At(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
+    return static_cast<std::uint32_t>(bytes[offset]) |
+           static_cast<std::uint32_t>(bytes[offset + 1]) << 8 |
+           static_cast<std::uint32_t>(bytes[offset + 2]) << 16 |
+           static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
+}
+
+std::uint16_t u16At(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
+    return static_cast<std::uint16_t>(bytes[offset] | bytes[offset + 1] << 8);
+}
+
+// Reads the file, or its first kMaxFileBytes; false when it cannot be opened. fileSize is the
+// size of the whole file.
+bool readFile(const std::string& fileName, std::vector<std::uint8_t>& bytes, long long& fileSize) {
+    std::ifstream in(gamePath(fileName), std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    in.seekg(0, std::ios::end);
+    fileSize = static_cast<long long>(in.tellg());
+    in.seekg(0, std::ios::beg);
+    if (fileSize < 0 || !in) {
+        return false;
+    }
+    bytes.resize(std::min(static_cast<std::size_t>(fileSize), kMaxFileBytes));
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return true;
+}
+
+// Storage row order: bottom-up files list the bottom row first, top-down files the top row.
+int pictureRow(int fileRow, int height, bool topDown) {
+    return topDown ? fileRow : height - 1 - fileRow;
+}
+
+bool readPaletteImage(Image& image, ByteCursor& cursor, std::uint32_t headerSize,
+                      std::uint32_t pixelOffset, int bitCount, std::uint32_t coloursUsed,
+                      bool topDown) {
+    const int width = image.width();
+    const int height = image.height();
+    cursor.skip(headerSize > kInfoHeaderSize ? headerSize - kInfoHeaderSize : 0);
+    std::size_t entries = coloursUsed != 0 ? coloursUsed : std::size_t{1} << bitCount;
+    entries = std::min(entries, kMaxPaletteEntries);
+    std::array<Pixel, kMaxPaletteEntries> palette{};
+    for (std::size_t i = 0; i < entries; ++i) {
+        std::array<std::uint8_t, 4> entry{};
+        cursor.read(entry.data(), entry.size());
+        palette[i] = static_cast<Pixel>(entry[0]) | static_cast<Pixel>(entry[1]) << 8 |
+                     static_cast<Pixel>(entry[2]) << 16 | static_cast<Pixel>(entry[3]) << 24;
+    }
+    // An index beyond the palette of the file is pixel 0.
+    const auto colour = [&](unsigned index) { return index < entries ? palette[index] : 0; };
+
+    cursor.seek(pixelOffset);
+    const int perByte = 8 / bitCount;
+    if (perByte != 1 && perByte != 2) {
+        return false;
+    }
+    const long long rowBytes = (static_cast<long long>(width) + perByte - 1) / perByte;
+    const std::size_t padding = static_cast<std::size_t>(3 - (rowBytes + 3) % 4);
+    std::uint8_t byte = 0;  // keeps the last value read when the file ends early
+    for (int fileRow = 0; fileRow < height; ++fileRow) {
+        const int y = pictureRow(fileRow, height, topDown);
+        for (int x = 0; x < width; x += perByte) {
+            cursor.read(&byte, 1);
+            if (perByte == 1) {
+                image.setPixel(x, y, colour(byte));
+            } else {
+                image.setPixel(x, y, colour(byte >> 4));
+                if (x + 1 < width) {
+                    image.setPixel(x + 1, y, colour(byte & 0x0F));
+                }
+            }
+        }
+        cursor.skip(padding);
+    }
+    return true;
+}
+
+bool readDirectImage(Image& image, ByteCursor& cursor, std::uint32_t pixelOffset, int bitCount,
+                     bool topDown) {
+    const int width = image.width();
+    const int height = image.height();
+    cursor.seek(pixelOffset);
+    const int bytesPerPixel = (bitCount + 7) / 8;
+    if (bytesPerPixel < 2 || bytesPerPixel > 4) {
+        return false;
+    }
+    const std::size_t padding =
+        static_cast<std::size_t>(3 - (static_cast<long long>(width) * bytesPerPixel + 3) % 4);
+    std::array<std::uint8_t, 4> bytes{};  // keeps the last value read when the file ends early
+    for (int fileRow = 0; fileRow < height; ++fileRow) {
+        const int y = pictureRow(fileRow, height, topDown);
+        for (int x = 0; x < width; ++x) {
+            cursor.read(bytes.data(), static_cast<std::size_t>(bytesPerPixel));
+            const Pixel v = static_cast<Pixel>(bytes[0]) | static_cast<Pixel>(bytes[1]) << 8 |
+                            static_cast<Pixel>(bytes[2]) << 16 | static_cast<Pixel>(bytes[3]) << 24;
+            Pixel value = 0;
+            if (bytesPerPixel == 2) {
+                value = ((v >> 10) & 0x1F) << 19 | ((v >> 5) & 0x1F) << 11 | (v & 0x1F) << 3;
+            } else if (bytesPerPixel == 3) {
+                value = v & 0xFFFFFF;
+            } else {
+                value = v;
+            }
+            image.setPixel(x, y, value);
+        }
+        cursor.skip(padding);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool loadBmp(Image& image, const std::string& fileName) {
+    std::vector<std::uint8_t> bytes;
+    long long fileSize = 0;
+    if (!readFile(fileName, bytes, fileSize)) {
+        return false;
+    }
+    if (bytes.size() < kFileHeaderSize || bytes[0] != 'B' || bytes[1] != 'M' ||
+        bytes.size() < kFileHeaderSize + kInfoHeaderSize) {
+        return false;
+    }
+    const std::uint32_t pixelOffset = u32At(bytes, 10);
+    const std::uint32_t headerSize = u32At(bytes, 14);
+    const auto width = static_cast<std::int32_t>(u32At(bytes, 18));
+    const auto storedHeight = static_cast<std::int32_t>(u32At(bytes, 22));
+    const int bitCount = u16At(bytes, 28);
+    const std::uint32_t coloursUsed = u32At(bytes, 46);
+
+    // A negative height marks a top-down file: its first row is the top of the picture.
+    const bool topDown = storedHeight < 0;
+    const long long height = topDown ? -static_cast<long long>(storedHeight) : storedHeight;
+    if (width < 0 || width > kMaxImageSide || height > kMaxImageSide ||
+        static_cast<long long>(width) * height > kMaxImagePixels) {
+        return false;
+    }
+    // A picture whose pixels could not fit in the file even without padding is not a
+    // shortened file but a broken header: refuse it rather than allocate for it.
+    if (static_cast<long long>(width) * height * bitCount / 8 > fileSize) {
+        return false;
+    }
+    image.resize(width, static_cast<int>(height));
+
+    ByteCursor cursor(bytes.data(), bytes.size());
+    cursor.seek(kFileHeaderSize + kInfoHeaderSize);
+    if (bitCount == 0) {
+        return false;  // no pixel layout at all
+    }
+    if (bitCount <= 8) {
+        return readPaletteImage(image, cursor, headerSize, pixelOffset, bitCount, coloursUsed,
+                                topDown);
+    }
+    return readDirectImage(image, cursor, pixelOffset, bitCount, topDown);
+}
