@@ -1,0 +1,30 @@
+#include "scenes/SceneSet.h"
+
+SceneSet::SceneSet(SceneGlobals& globals)
+    : startScene(globals),
+      startSelectScene(globals),
+      characterSelectScene(globals),
+      characterConfirmScene(globals),
+      battleStartScene(globals),
+      battleCommandScene(globals),
+      battleDemoScene(globals),
+      winScene(globals),
+      endScene(globals),
+      gameOverScene(globals),
+      transitions{{
+          {&startScene, 0, &startSelectScene},
+          {&startScene, 1, &endScene},
+          {&startScene, 2, &gameOverScene},
+          {&startSelectScene, 0, &characterSelectScene},
+          {&startSelectScene, 1, &startScene},
+          {&characterSelectScene, 0, &characterConfirmScene},
+          {&characterConfirmScene, 0, &battleStartScene},
+          {&characterConfirmScene, 1, &characterSelectScene},
+          {&battleStartScene, 0, &battleCommandScene},
+          {&battleCommandScene, 0, &battleDemoScene},
+          {&battleCommandScene, 1, &startScene},
+          {&battleDemoScene, 0, &winScene},
+          {&battleDemoScene, 1, &battleCommandScene},
+          {&winScene, 0, &startScene},
+          {nullptr, 0, nullptr},
+      }} {}
