@@ -2,7 +2,9 @@
 
 #include "platform/TextRasterizer.h"
 
-DIBImage::DIBImage(int width, int height) { DIBImage::resize(width, height); }
+DIBImage::DIBImage(int width, int height) {
+    DIBImage::resize(width, height);
+}
 
 void DIBImage::resize(int width, int height) {
     Image::resize(width, height);

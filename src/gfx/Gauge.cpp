@@ -4,8 +4,8 @@
 
 #include "gfx/Image.h"
 
-void drawGauge(Image& target, int x, int y, int value, int max, int divisor,
-               const Drawable& full, const Drawable& empty) {
+void drawGauge(Image& target, int x, int y, int value, int max, int divisor, const Drawable& full,
+               const Drawable& empty) {
     if (divisor <= 0) {
         return;  // A data file could ask for this; there is no sensible bar to draw.
     }

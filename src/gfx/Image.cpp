@@ -5,9 +5,13 @@
 
 #include "gfx/ImageFile.h"
 
-Image::Image() { resize(0, 0); }
+Image::Image() {
+    resize(0, 0);
+}
 
-Image::Image(const std::string& fileName) { loadImageFile(*this, fileName); }
+Image::Image(const std::string& fileName) {
+    loadImageFile(*this, fileName);
+}
 
 Image::~Image() = default;
 
@@ -65,18 +69,19 @@ void Image::fillRect(Pixel value, int x0, int y0, int x1, int y1) {
 }
 
 void Image::drawTo(Image& target, int x, int y) const {
-    const int ex = x + clipX1_ - clipX0_;
-    const int ey = y + clipY1_ - clipY0_;
+    // Wide arithmetic: a position far off the screen must not wrap around onto it.
+    const long long ex = static_cast<long long>(x) + clipX1_ - clipX0_;
+    const long long ey = static_cast<long long>(y) + clipY1_ - clipY0_;
     const int dx0 = std::max(x, target.clipX0_);
     const int dy0 = std::max(y, target.clipY0_);
-    const int dx1 = std::min(ex, target.clipX1_);
-    const int dy1 = std::min(ey, target.clipY1_);
+    const int dx1 = static_cast<int>(std::min<long long>(ex, target.clipX1_));
+    const int dy1 = static_cast<int>(std::min<long long>(ey, target.clipY1_));
     if (dx0 >= dx1 || dy0 >= dy1) {
         return;
     }
     // Both rectangles are clipped: every row below lies inside its image.
-    const int sx = dx0 - x + clipX0_;
-    const int sy = dy0 - y + clipY0_;
+    const int sx = static_cast<int>(static_cast<long long>(dx0) - x + clipX0_);
+    const int sy = static_cast<int>(static_cast<long long>(dy0) - y + clipY0_);
     for (int ty = dy0; ty < dy1; ++ty) {
         transferRow(target.row(ty) + dx0, row(sy + ty - dy0) + sx, dx1 - dx0);
     }
@@ -87,20 +92,16 @@ void Image::transferPixel(Pixel* destination, const Pixel* source) const {
 }
 
 void Image::transferRow(Pixel* destination, const Pixel* source, int count) const {
-    std::memmove(destination, source, static_cast<std::size_t>(count) * sizeof(Pixel));
+    // Every pixel goes through transferPixel, left to right, so a subclass that overrides
+    // only transferPixel (a key colour, a tint) is honoured by every blit.
+    for (int i = 0; i < count; ++i) {
+        transferPixel(destination + i, source + i);
+    }
 }
 
 void KeyColorImage::transferPixel(Pixel* destination, const Pixel* source) const {
     if (*source != keyColor) {
         *destination = *source;
-    }
-}
-
-void KeyColorImage::transferRow(Pixel* destination, const Pixel* source, int count) const {
-    for (int i = 0; i < count; ++i) {
-        if (source[i] != keyColor) {
-            destination[i] = source[i];
-        }
     }
 }
 

@@ -56,7 +56,7 @@ public:
     const Pixel* data() const { return pixels_; }
 
 protected:
-    // Moves a run of count pixels; the default copies them, subclasses filter per pixel.
+    // Moves a run of count pixels of one row with transferPixel, left to right.
     virtual void transferRow(Pixel* destination, const Pixel* source, int count) const;
     // Storage that a subclass provides instead of the image's own (it must hold w * h words).
     void adoptStorage(Pixel* pixels, int width, int height);
@@ -84,9 +84,6 @@ public:
 
     void transferPixel(Pixel* destination, const Pixel* source) const override;
     Pixel keyColor = 0;
-
-protected:
-    void transferRow(Pixel* destination, const Pixel* source, int count) const override;
 };
 
 // An image filled with a gray copy of another (used for the faces of fallen fighters).
