@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include "Probes.h"
+#include "data/ConstVelocityAnimation.h"
+#include "data/FlashAnimation.h"
+#include "data/SerialAnimation.h"
+#include "data/StillAnimation.h"
+
+namespace {
+
+// What the animation shows for `frames` frames, one update between frames.
+std::string play(Animation& animation, std::vector<DrawCall>& log, int frames) {
+    std::string seen;
+    for (int i = 0; i < frames; ++i) {
+        seen.push_back(shown(animation, log));
+        animation.update();
+    }
+    return seen;
+}
+
+struct SerialAB {
+    std::vector<DrawCall> log;
+    ProbeDrawable a{'A', &log};
+    ProbeDrawable b{'B', &log};
+    SerialAnimation serial;
+
+    explicit SerialAB(int loop) : serial(loop) {
+        serial.addImage(&a, 3);
+        serial.addImage(&b, 2);
+    }
+};
+
+}  // namespace
+
+TEST(SerialAnimationTest, LoopCountDecidesHowItPlaysAndEnds) {
+    SerialAB endless(0);
+    EXPECT_EQ(play(endless.serial, endless.log, 12), "AAABBAAABBAA");
+    EXPECT_FALSE(endless.serial.isFinished());
+
+    SerialAB once(1);
+    EXPECT_EQ(play(once.serial, once.log, 9), "AAABBBBBB");
+    EXPECT_EQ(once.serial.passesDone(), 0);
+    EXPECT_FALSE(once.serial.isFinished());
+
+    SerialAB twice(2);
+    EXPECT_EQ(play(twice.serial, twice.log, 13), "AAABBAAABBBBB");
+    EXPECT_EQ(twice.serial.passesDone(), 1);
+    EXPECT_FALSE(twice.serial.isFinished());
+
+    // Reset starts the whole sequence over.
+    twice.serial.reset();
+    EXPECT_EQ(play(twice.serial, twice.log, 4), "AAAB");
+}
+
+TEST(SerialAnimationTest, EmptySequenceDrawsNothingAndStaysPut) {
+    std::vector<DrawCall> log;
+    SerialAnimation serial(2);
+    serial.update();
+    EXPECT_EQ(shown(serial, log), '-');
+    EXPECT_EQ(serial.current(), serial.steps().size());
+}
+
+TEST(SerialAnimationTest, NestedAnimationRestartsOnEveryEntryAndIsDriven) {
+    std::vector<DrawCall> log;
+    ProbeAnimation inner('I', &log);
+    ProbeDrawable image('X', &log);
+    SerialAnimation serial(0);
+    serial.addAnimation(&inner, 2, true);
+    serial.addImage(&image, 1);
+    // Each add resets the sequence, which resets the restartable step.
+    EXPECT_EQ(inner.resets, 2);
+
+    EXPECT_EQ(play(serial, log, 3), "IIX");
+    EXPECT_EQ(inner.updates, 2);  // only while its own step is shown
+    EXPECT_EQ(inner.resets, 3);   // entered again when the sequence wrapped to it
+
+    // Without restartOnEntry the item is driven but never reset by the sequence.
+    ProbeAnimation plain('P', &log);
+    SerialAnimation other(0);
+    other.addAnimation(&plain, 1, false);
+    play(other, log, 4);
+    EXPECT_EQ(plain.updates, 4);
+    EXPECT_EQ(plain.resets, 0);
+}
+
+TEST(SerialAnimationTest, StepsOfZeroOrNegativeFramesAdvanceWithoutHanging) {
+    std::vector<DrawCall> log;
+    ProbeDrawable a('A', &log);
+    ProbeDrawable b('B', &log);
+    SerialAnimation serial(0);
+    serial.addImage(&a, 0);
+    serial.addImage(&b, -5);
+    EXPECT_EQ(play(serial, log, 4), "ABAB");
+
+    SerialAnimation extreme(-2147483647 - 1);
+    extreme.addImage(&a, -2147483647 - 1);
+    EXPECT_EQ(play(extreme, log, 2), "AA");
+}
+
+TEST(ConstVelocityAnimationTest, MovesForLengthFramesThenStays) {
+    std::vector<DrawCall> log;
+    ProbeDrawable dot('D', &log);
+    ConstVelocityAnimation moving(&dot, 10, 20, 2, -1, 3);
+    Image target;
+    std::vector<DrawCall> expected{
+        {'D', 10, 20}, {'D', 12, 19}, {'D', 14, 18}, {'D', 16, 17}, {'D', 16, 17}};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(moving.isFinished(), i >= 3);
+        moving.drawTo(target, 0, 0);
+        moving.update();
+    }
+    EXPECT_EQ(log, expected);
+
+    moving.reset();
+    log.clear();
+    moving.drawTo(target, 100, 100);
+    EXPECT_EQ(log, (std::vector<DrawCall>{{'D', 110, 120}}));
+
+    // Without a length it keeps moving while already reporting finished.
+    ConstVelocityAnimation endless(&dot, 0, 0, 1, 1, 0);
+    EXPECT_TRUE(endless.isFinished());
+    for (int i = 0; i < 50; ++i) {
+        endless.update();
+    }
+    EXPECT_EQ(endless.x, 50);
+}
+
+TEST(StillAnimationTest, ForwardsOnlyToAnimations) {
+    std::vector<DrawCall> log;
+    ProbeAnimation inner('I', &log);
+    StillAnimation still(&inner, 3, 4);
+    still.update();
+    still.reset();
+    EXPECT_EQ(inner.updates, 0);  // flag clear: treated as an image
+    still.contentIsAnimation = true;
+    still.update();
+    still.reset();
+    EXPECT_EQ(inner.updates, 1);
+    EXPECT_EQ(inner.resets, 1);
+
+    Image target;
+    still.drawTo(target, 1, 1);
+    EXPECT_EQ(log, (std::vector<DrawCall>{{'I', 4, 5}}));
+
+    // A shared animation advances one state, whoever drives it.
+    StillAnimation second(&inner);
+    second.contentIsAnimation = true;
+    second.update();
+    still.update();
+    EXPECT_EQ(inner.updates, 3);
+}
+
+TEST(FlashAnimationTest, BlinksThenStaysVisible) {
+    std::vector<DrawCall> log;
+    ProbeDrawable face('F', &log);
+    FlashAnimation flash;
+    EXPECT_EQ(shown(flash, log), '-');  // no content yet
+    flash.content = &face;
+    EXPECT_EQ(play(flash, log, 12), "--FF--FFFFFF");
+    flash.reset();
+    EXPECT_EQ(play(flash, log, 3), "--F");
+
+    FlashAnimation idle;
+    idle.content = &face;
+    EXPECT_EQ(shown(idle, log), '-');
+}

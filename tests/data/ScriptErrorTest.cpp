@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "data/DataManager.h"
+#include "platform/Dialogs.h"
+
+namespace {
+
+class FakeDialogs : public Dialogs {
+public:
+    void messageBox(const std::string& text, const std::string& caption) override {
+        texts.push_back(text);
+        captions.push_back(caption);
+    }
+    std::vector<std::string> texts;
+    std::vector<std::string> captions;
+};
+
+const std::string kNormal = "SpecialArt normalAttack\n";
+
+std::string report(int code, const char* name, int line, const std::string& text) {
+    return "エラーコード " + std::to_string(code) + " : " + name + "\n" + std::to_string(line) +
+           "行目にエラー : " + text + "\n";
+}
+
+struct Outcome {
+    bool loaded;
+    LoadError error;
+    std::vector<std::string> boxes;
+    std::string stderrText;
+};
+
+Outcome load(const std::string& script) {
+    DataManager data;
+    FakeDialogs dialogs;
+    data.setDialogs(&dialogs);
+    testing::internal::CaptureStderr();
+    const bool loaded = data.loadFromMemory(script);
+    Outcome outcome{loaded, data.lastError(), dialogs.texts,
+                    testing::internal::GetCapturedStderr()};
+    if (!loaded) {
+        EXPECT_EQ(data.specialArtCount() + data.imageCount() + data.playerCount(), 0);
+    }
+    return outcome;
+}
+
+}  // namespace
+
+TEST(ScriptErrorTest, SyntaxAndUndefinedNamesShowTheReportInABox) {
+    const std::string script =
+        kNormal + "Player\nname a\n\n# c\nmaxHP 1\n  colour 3  \r\nmaxMP 2\n";
+    Outcome outcome = load(script);
+    EXPECT_FALSE(outcome.loaded);
+    const std::string expected = report(2, "文法のエラー", 7, "colour 3");
+    EXPECT_EQ(outcome.error.report, expected);
+    EXPECT_EQ(outcome.error.code, 2);
+    EXPECT_EQ(outcome.error.line, 7);
+    ASSERT_EQ(outcome.boxes.size(), 1u);
+    EXPECT_EQ(outcome.boxes[0], expected);
+    // The terminal gets the same report in UTF-8.
+    EXPECT_EQ(outcome.stderrText,
+              "\xE3\x82\xA8\xE3\x83\xA9\xE3\x83\xBC\xE3\x82\xB3\xE3\x83\xBC\xE3\x83\x89 2 : "
+              "\xE6\x96\x87\xE6\xB3\x95\xE3\x81\xAE\xE3\x82\xA8\xE3\x83\xA9\xE3\x83\xBC\n"
+              "7\xE8\xA1\x8C\xE7\x9B\xAE\xE3\x81\xAB\xE3\x82\xA8\xE3\x83\xA9\xE3\x83\xBC : "
+              "colour 3\n");
+
+    // A name used one line before it is defined.
+    outcome = load(kNormal + "Enemy\nfaceImage hero\nImage hero\n");
+    EXPECT_EQ(outcome.error.report, report(1, "未定義の変数", 3, "faceImage hero"));
+    ASSERT_EQ(outcome.boxes.size(), 1u);
+
+    // Special arts resolve only among animations, never images.
+    outcome = load("Image glow\nSpecialArt normalAttack\nanimation glow\n");
+    EXPECT_EQ(outcome.error.report, report(1, "未定義の変数", 3, "animation glow"));
+}
+
+TEST(ScriptErrorTest, EachSyntaxFormQuotesItsLine) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"Animation Blink glow", "Animation Blink glow"},  // unknown kind
+        {"Image", "Image"},                                // missing name
+        {"Animation Serial", "Animation Serial"},
+        {"Player\nx", "x"},  // one token, not an empty line
+        {"Player\n  # note", "# note"},
+        {"Player\nmessage start", "message start"},
+        {"Player\nmessage later hi", "message later hi"},
+        {"Player\nspecialArt normalAttack", "specialArt normalAttack"},
+        {"Animation ConstVelocity c\ninitPos 1", "initPos 1"},
+        {"Animation Still s\nvelocity 1 1", "velocity 1 1"},  // not a Still field
+        {"Animation Serial s\nset NULL", "set NULL"},
+        {"Image i\nsrc", "src"},
+    };
+    for (const auto& [body, line] : cases) {
+        const Outcome outcome = load(kNormal + body + "\n" + kNormal);
+        EXPECT_EQ(outcome.error.code, 2) << body;
+        EXPECT_EQ(outcome.error.lineText, line) << body;
+        EXPECT_EQ(outcome.boxes.size(), 1u) << body;
+    }
+}
+
+TEST(ScriptErrorTest, MissingNormalAttackIsReportedAfterTheLastLine) {
+    // With a final line feed the last read is an empty line one past the end.
+    Outcome outcome = load("# only\n\nPlayer\n");
+    EXPECT_EQ(outcome.error.report, report(1, "未定義の変数", 4, ""));
+    // Without one, the last line itself.
+    outcome = load("# only\n\nPlayer\r\nmaxHP  7 ");
+    EXPECT_EQ(outcome.error.report, report(1, "未定義の変数", 4, "maxHP  7"));
+    outcome = load("Player\n# last\r");
+    EXPECT_EQ(outcome.error.report, report(1, "未定義の変数", 2, "# last"));
+    outcome = load("");
+    EXPECT_EQ(outcome.error.report, report(1, "未定義の変数", 1, ""));
+}
+
+TEST(ScriptErrorTest, OtherErrorsGoToStderrWithoutABox) {
+    Outcome outcome = load(kNormal + "Player\nmaxHP 12x\n");
+    EXPECT_FALSE(outcome.loaded);
+    EXPECT_EQ(outcome.error.report, report(3, "その他のエラー", 3, "maxHP 12x"));
+    EXPECT_TRUE(outcome.boxes.empty());
+    EXPECT_NE(outcome.stderrText.find("3\xE8\xA1\x8C"), std::string::npos);  // "3行" in UTF-8
+
+    // The integer is parsed before the name is resolved.
+    outcome = load(kNormal + "Animation Serial s\nadd nowhere 1z\n");
+    EXPECT_EQ(outcome.error.code, 3);
+    outcome = load(kNormal + "Player\nspecialArt nowhere 99999999999\n");
+    EXPECT_EQ(outcome.error.code, 3);
+
+    // A line longer than the limit is refused before it grows further.
+    std::string longLine =
+        kNormal + "Player\nname " + std::string(DataManager::kMaxLineLength, 'a') + "\nmaxHP 1\n";
+    outcome = load(longLine);
+    EXPECT_EQ(outcome.error.code, 3);
+    EXPECT_EQ(outcome.error.line, 3);
+    EXPECT_TRUE(outcome.boxes.empty());
+    // Just under the limit is fine.
+    outcome =
+        load(kNormal + "Player\nname " + std::string(DataManager::kMaxLineLength - 5, 'a') + "\n");
+    EXPECT_TRUE(outcome.loaded) << outcome.error.report;
+
+    EXPECT_EQ(DataManager::errorName(4), nullptr);
+    EXPECT_EQ(DataManager::errorName(-1), nullptr);
+    EXPECT_STREQ(DataManager::errorName(0), "エラーなし");
+}
+
+TEST(ScriptErrorTest, ArbitraryBytesNeverCrash) {
+    // NUL bytes and CR-only line ends are just bytes: a CR-only file is one long line.
+    Outcome outcome = load(std::string("SpecialArt normal\0Attack\n", 25));
+    EXPECT_EQ(outcome.error.code, 1);
+    outcome = load("SpecialArt normalAttack\rPlayer\rmaxHP 3\r");
+    EXPECT_EQ(outcome.error.code, 1);
+    EXPECT_EQ(outcome.error.line, 1);
+
+    // Scripts made of random keywords, numbers and noise load or fail, nothing else.
+    const char* words[] = {
+        "Image",   "Animation", "Still",     "Serial",       "ConstVelocity", "SpecialArt",
+        "Player",  "Enemy",     "Me",        "set",          "add",           "loop",
+        "initPos", "name",      "faceImage", "specialArt",   "message",       "won",
+        "NULL",    "a",         "b",         "normalAttack", "-2147483648",   "2147483647",
+        "\\n",     "\x81",      "\xFF"};
+    std::uint32_t state = 7;
+    auto draw = [&state](std::uint32_t bound) {
+        state = state * 1103515245u + 12345u;
+        return (state >> 8) % bound;
+    };
+    for (int script = 0; script < 300; ++script) {
+        std::string text;
+        const std::uint32_t lines = draw(40);
+        for (std::uint32_t line = 0; line < lines; ++line) {
+            const std::uint32_t tokens = draw(5);
+            for (std::uint32_t t = 0; t < tokens; ++t) {
+                text += words[draw(sizeof words / sizeof words[0])];
+                text += draw(4) == 0 ? "\t" : " ";
+            }
+            text += draw(10) == 0 ? "\r\n" : "\n";
+        }
+        DataManager data;
+        data.setQuiet(true);
+        const bool loaded = data.loadFromMemory(text);
+        EXPECT_EQ(loaded, data.lastError().code == 0);
+    }
+}
+
+TEST(ScriptErrorTest, FilesAreReadInBinaryThroughTheGamePath) {
+    const std::string path = std::string(VK_BINARY_DIR) + "/test_data_script.dat";
+    {
+        std::ofstream file(path, std::ios::binary);
+        file << "SpecialArt normalAttack\r\nImage face\r\nsrc image\\missing.png\r\n";
+    }
+    DataManager data;
+    data.setQuiet(true);
+    ASSERT_TRUE(data.load(path)) << data.lastError().report;
+    ASSERT_EQ(data.imageFailures().size(), 1u);
+    EXPECT_EQ(data.imageFailures()[0].path, "image\\missing.png");
+    EXPECT_EQ(data.imageFailures()[0].line, 3);
+
+    // A file that cannot be opened is not a data error, but stderr names it.
+    DataManager loud;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(loud.load(path + ".absent"));
+    const std::string message = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(loud.openFailed());
+    EXPECT_EQ(loud.lastError().code, 0);
+    EXPECT_NE(message.find("test_data_script.dat.absent"), std::string::npos);
+    std::remove(path.c_str());
+}
