@@ -1,0 +1,121 @@
+#include "app/CommandLine.h"
+
+#include <charconv>
+
+const char* const kVersionText = "Ver 0.1.0";
+
+const char* const kUsageText =
+    "Usage: velkaros [options]\n"
+    "\n"
+    "  --help             show this text and exit\n"
+    "  --version          show the version and exit\n"
+    "  --data DIR         run in the game folder DIR (script.dat, image/, sound/)\n"
+    "  --seed N           seed the random generator with N (0 to 4294967295)\n"
+    "  --scale N          show the picture N times larger, 1 to 16 (default 1)\n"
+    "  --mute             no sound output\n"
+    "  --check [FILE]     check a data file (default script.dat) and exit: 0 good, 1 bad\n"
+    "  --headless         run without a window or sound\n"
+    "  --frames N         with --headless: run N frames (default 1)\n"
+    "  --screenshot FILE  with --headless: write the last frame as a PNG picture\n";
+
+namespace {
+
+// A whole decimal number in [low, high], nothing else in the text.
+bool readNumber(const std::string& text, long long low, long long high, long long& value) {
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end && !text.empty() && value >= low && value <= high;
+}
+
+}  // namespace
+
+bool CommandLine::parse(const std::vector<std::string>& arguments, std::string& error) {
+    bool framesGiven = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& option = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        // Options that need a value take the next argument, whatever it looks like.
+        auto value = [&](const char* what) -> const std::string* {
+            if (!hasValue) {
+                error = option + " needs " + what;
+                return nullptr;
+            }
+            return &arguments[++i];
+        };
+        long long number = 0;
+        if (option == "--help" || option == "-h") {
+            help = true;
+        } else if (option == "--version") {
+            version = true;
+        } else if (option == "--mute") {
+            mute = true;
+        } else if (option == "--headless") {
+            headless = true;
+        } else if (option == "--check") {
+            check = true;
+            // The file is optional: the next argument is taken unless it is another option.
+            if (hasValue && arguments[i + 1].rfind("--", 0) != 0) {
+                checkFile = arguments[++i];
+            }
+        } else if (option == "--data") {
+            const std::string* dir = value("a folder");
+            if (dir == nullptr) {
+                return false;
+            }
+            if (dir->empty()) {
+                error = "--data needs a folder, not an empty name";
+                return false;
+            }
+            dataDir = *dir;
+        } else if (option == "--screenshot") {
+            const std::string* file = value("a file name");
+            if (file == nullptr) {
+                return false;
+            }
+            if (file->empty()) {
+                error = "--screenshot needs a file name, not an empty name";
+                return false;
+            }
+            screenshot = *file;
+        } else if (option == "--seed") {
+            const std::string* text = value("a number");
+            if (text == nullptr) {
+                return false;
+            }
+            if (!readNumber(*text, 0, 0xFFFFFFFFLL, number)) {
+                error = "--seed needs a whole number from 0 to 4294967295, not '" + *text + "'";
+                return false;
+            }
+            seed = static_cast<std::uint32_t>(number);
+        } else if (option == "--scale") {
+            const std::string* text = value("a number");
+            if (text == nullptr) {
+                return false;
+            }
+            if (!readNumber(*text, 1, kMaxScale, number)) {
+                error = "--scale needs a whole number from 1 to 16, not '" + *text + "'";
+                return false;
+            }
+            scale = static_cast<int>(number);
+        } else if (option == "--frames") {
+            const std::string* text = value("a number");
+            if (text == nullptr) {
+                return false;
+            }
+            if (!readNumber(*text, 1, kMaxFrames, number)) {
+                error = "--frames needs a whole number from 1 to 10000000, not '" + *text + "'";
+                return false;
+            }
+            frames = static_cast<int>(number);
+            framesGiven = true;
+        } else {
+            error = "unknown option '" + option + "' (try --help)";
+            return false;
+        }
+    }
+    if (!headless && (framesGiven || !screenshot.empty())) {
+        error = std::string(framesGiven ? "--frames" : "--screenshot") + " needs --headless";
+        return false;
+    }
+    return true;
+}

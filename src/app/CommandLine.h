@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// What the desktop executable was asked to do. Parsing only reads the arguments; acting on
+// them (changing folder, opening a window) is up to the entry point.
+struct CommandLine {
+    static constexpr int kMaxScale = 16;
+    static constexpr int kMaxFrames = 10'000'000;
+
+    bool help = false;
+    bool version = false;
+    std::string dataDir;                // --data: empty means the working directory
+    std::optional<std::uint32_t> seed;  // --seed: else the calendar time (window) or 1 (headless)
+    int scale = 1;
+    bool mute = false;
+    bool check = false;
+    std::string checkFile = "script.dat";
+    bool headless = false;
+    int frames = 1;
+    std::string screenshot;
+
+    // Reads the arguments after the program name. On a bad argument returns false and puts a
+    // one-line message naming it into error.
+    bool parse(const std::vector<std::string>& arguments, std::string& error);
+};
+
+// The --help text and the version line.
+extern const char* const kUsageText;
+extern const char* const kVersionText;

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "app/InputState.h"
+#include "app/TestCard.h"
+#include "data/DataManager.h"
+#include "gfx/DIBImage.h"
+#include "sound/Sound.h"
+#include "sound/SoundManager.h"
+
+class AudioOut;
+class Dialogs;
+class KeySource;
+class TextRasterizer;
+
+// The owner of the game's single objects. Members are constructed in the order the game needs
+// them and destroyed in reverse; every shell (desktop window, headless) drives the same object:
+// start once, attach the window, then one frame() per frame, stop at the end.
+class Game {
+public:
+    static constexpr int kScreenWidth = 256;
+    static constexpr int kScreenHeight = 224;
+    static constexpr const char* kDataFile = "script.dat";
+    static constexpr const char* kMusicFile = "sound\\kelmora.wav";
+
+    // text draws the game font; it must outlive the game. Null draws no text.
+    explicit Game(TextRasterizer* text);
+    ~Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // Loads the data file (errors are shown through dialogs, which may be null), starts the
+    // music on the audio output (null: silence) and initialises the main scene. False when the
+    // data file failed to load: the program then ends with -1 before any window exists.
+    bool start(Dialogs* dialogs, AudioOut* audio);
+    // The window exists: clear the picture, select the game font, seed the random generator.
+    void attachWindow(std::uint32_t seed);
+    // One frame: clear the picture, poll the input, update, draw.
+    void frame(const KeySource& keys);
+    // Closes the audio output; the music may be released only after this.
+    void stop();
+
+    DIBImage& framebuffer() { return framebuffer_; }
+    const DIBImage& framebuffer() const { return framebuffer_; }
+    const Font& font() const { return font_; }
+    InputState& input() { return input_; }
+    const SoundManager& soundManager() const { return soundManager_; }
+    const Sound& music() const { return music_; }
+
+private:
+    // Start-up order; destroyed bottom to top.
+    SoundManager soundManager_;
+    DIBImage framebuffer_{kScreenWidth, kScreenHeight};
+    Font font_;
+    Sound music_{kMusicFile};  // a missing file plays silence
+    InputState input_;
+    // [window image set of fourteen images: ui module]
+    // [main scene with its windows and blink animation: scenes module]
+    DataManager data_;
+    // [scene module globals and its four menus: scenes module]
+
+    // Shown until the main scene takes over update and draw.
+    TestCard testCard_;
+};

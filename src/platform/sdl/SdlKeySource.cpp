@@ -1,0 +1,50 @@
+#include "platform/sdl/SdlKeySource.h"
+
+#include <SDL2/SDL.h>
+
+namespace {
+
+// Every virtual-key code the game asks about.
+constexpr int kGameKeys[] = {0x26, 0x28, 0x25, 0x27, 0x20, 0x10, 1, 2};
+
+}  // namespace
+
+bool SdlKeySource::isDown(int virtualKey) const {
+    return focused_ && !blocked_ && !holding_ && isPhysicallyDown(virtualKey);
+}
+
+void SdlKeySource::refresh() {
+    if (!holding_) {
+        return;
+    }
+    for (int key : kGameKeys) {
+        if (isPhysicallyDown(key)) {
+            return;
+        }
+    }
+    holding_ = false;
+}
+
+bool SdlKeySource::isPhysicallyDown(int virtualKey) {
+    const Uint8* keys = SDL_GetKeyboardState(nullptr);
+    switch (virtualKey) {
+        case 0x26:
+            return keys[SDL_SCANCODE_UP] != 0;
+        case 0x28:
+            return keys[SDL_SCANCODE_DOWN] != 0;
+        case 0x25:
+            return keys[SDL_SCANCODE_LEFT] != 0;
+        case 0x27:
+            return keys[SDL_SCANCODE_RIGHT] != 0;
+        case 0x20:
+            return keys[SDL_SCANCODE_SPACE] != 0;
+        case 0x10:
+            return keys[SDL_SCANCODE_LSHIFT] != 0 || keys[SDL_SCANCODE_RSHIFT] != 0;
+        case 1:
+            return (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) != 0;
+        case 2:
+            return (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_RMASK) != 0;
+        default:
+            return false;
+    }
+}

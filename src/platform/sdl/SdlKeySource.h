@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/KeySource.h"
+
+// The desktop keys and mouse buttons, read from SDL's keyboard and mouse state at the moment
+// of the question. Nothing reads as down while the window lacks focus or the menu strip has
+// the keys; after a click or key meant for the menu or a dialog, nothing reads as down until
+// every key and button of the game has been let go, so that input does not leak into the game.
+class SdlKeySource : public KeySource {
+public:
+    bool isDown(int virtualKey) const override;
+
+    void setFocused(bool focused) { focused_ = focused; }
+    void setBlocked(bool blocked) { blocked_ = blocked; }
+    void holdUntilReleased() { holding_ = true; }
+    // Called before each poll: ends the hold once everything is up.
+    void refresh();
+
+private:
+    static bool isPhysicallyDown(int virtualKey);
+
+    bool focused_ = true;
+    bool blocked_ = false;
+    bool holding_ = false;
+};

@@ -1,0 +1,263 @@
+#include "platform/sdl/SdlShell.h"
+
+#include <cstring>
+#include <ctime>
+#include <iostream>
+
+#include "app/FrameSchedule.h"
+#include "platform/headless/ShiftJis.h"
+
+SdlShell::SdlShell(const CommandLine& options) : options_(options) {}
+
+SdlShell::~SdlShell() {
+    // The game (and with it the audio output) goes before the window and SDL itself.
+    game_.reset();
+    audio_.reset();
+    if (texture_ != nullptr) {
+        SDL_DestroyTexture(texture_);
+    }
+    if (renderer_ != nullptr) {
+        SDL_DestroyRenderer(renderer_);
+    }
+    if (window_ != nullptr) {
+        SDL_DestroyWindow(window_);
+    }
+    if (videoStarted_) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+    SDL_Quit();
+}
+
+int SdlShell::run() {
+    std::string error;
+    text_ = FreeTypeText::open(error);
+    if (!text_) {
+        dialogs_.messageBox(error, "");
+        return 1;
+    }
+    game_ = std::make_unique<Game>(text_.get());
+    if (!options_.mute) {
+        audio_ = std::make_unique<SdlAudioOut>();
+    }
+    if (!game_->start(&dialogs_, audio_.get())) {
+        return -1;
+    }
+    if (!openWindow()) {
+        return 1;
+    }
+
+    FrameSchedule schedule(SDL_GetTicks());
+    SDL_Event event;
+    while (!quit_) {
+        // Events always go before frames.
+        if (SDL_PollEvent(&event)) {
+            handleEvent(event);
+            continue;
+        }
+        const Uint32 now = SDL_GetTicks();
+        if (!schedule.isDue(now)) {
+            if (SDL_WaitEventTimeout(&event, static_cast<int>(schedule.waitTime(now)))) {
+                handleEvent(event);
+            }
+            continue;
+        }
+        schedule.beginFrame(now);
+        runFrame();
+    }
+    game_->stop();
+    return 0;
+}
+
+bool SdlShell::openWindow() {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        std::cerr << "velkaros: cannot open a window: " << SDL_GetError() << '\n';
+        return false;
+    }
+    videoStarted_ = true;
+    const int scale = options_.scale;
+    const std::string title = shiftJisToUtf8(kTitle);
+    window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                               screen_.width() * scale, screen_.height() * scale,
+                               SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+    if (window_ != nullptr) {
+        renderer_ = SDL_CreateRenderer(window_, -1, 0);
+    }
+    if (renderer_ != nullptr) {
+        SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+        texture_ =
+            SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                              screen_.width(), screen_.height());
+    }
+    if (texture_ == nullptr) {
+        std::cerr << "velkaros: cannot open a window: " << SDL_GetError() << '\n';
+        return false;
+    }
+    dialogs_.setParent(window_);
+    screen_.selectFont(&game_->font());
+    game_->attachWindow(options_.seed.value_or(static_cast<std::uint32_t>(std::time(nullptr))));
+    SDL_ShowWindow(window_);
+    present();
+    return true;
+}
+
+void SdlShell::handleEvent(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_QUIT:
+            quit_ = true;
+            break;
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+                keys_.setFocused(false);
+                menu_.close();
+                present();
+            } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+                keys_.setFocused(true);
+            } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                       event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                present();
+            }
+            break;
+        case SDL_KEYDOWN:
+            handleKey(event.key);
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+            handleClick(event.button);
+            break;
+        case SDL_MOUSEMOTION:
+            if (menu_.isOpen()) {
+                menu_.hover(toScreen(event.motion.x), toScreen(event.motion.y));
+                present();
+            } else if (toScreen(event.motion.y) >= MenuStrip::kHeight) {
+                // Positions over the strip are not the picture's, as on a native menu bar.
+                game_->input().setMousePosition(toScreen(event.motion.x),
+                                                toScreen(event.motion.y) - MenuStrip::kHeight);
+            }
+            break;
+        case SDL_MOUSEWHEEL:
+            if (!menu_.isOpen()) {
+                const int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y
+                                                                                    : event.wheel.y;
+                if (notches != 0) {
+                    game_->input().wheel(notches);
+                }
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void SdlShell::handleKey(const SDL_KeyboardEvent& key) {
+    const SDL_Keycode sym = key.keysym.sym;
+    const bool wasOpen = menu_.isOpen();
+    int command = MenuStrip::kNone;
+    if (sym == SDLK_F10) {
+        if (wasOpen) {
+            menu_.close();
+        } else {
+            menu_.open(0);
+        }
+    } else if ((key.keysym.mod & KMOD_ALT) != 0 && sym >= SDLK_a && sym <= SDLK_z) {
+        menu_.openByLetter(static_cast<char>(sym));
+    } else if (wasOpen) {
+        switch (sym) {
+            case SDLK_LEFT:
+                command = menu_.pressKey(MenuStrip::Key::Left);
+                break;
+            case SDLK_RIGHT:
+                command = menu_.pressKey(MenuStrip::Key::Right);
+                break;
+            case SDLK_UP:
+                command = menu_.pressKey(MenuStrip::Key::Up);
+                break;
+            case SDLK_DOWN:
+                command = menu_.pressKey(MenuStrip::Key::Down);
+                break;
+            case SDLK_RETURN:
+            case SDLK_KP_ENTER:
+                command = menu_.pressKey(MenuStrip::Key::Enter);
+                break;
+            case SDLK_ESCAPE:
+                command = menu_.pressKey(MenuStrip::Key::Escape);
+                break;
+            default:
+                if (sym >= SDLK_a && sym <= SDLK_z) {
+                    command = menu_.pressLetter(static_cast<char>(sym));
+                }
+                break;
+        }
+    } else {
+        return;  // the game reads its keys at poll time
+    }
+    if (wasOpen && !menu_.isOpen()) {
+        keys_.holdUntilReleased();
+    }
+    present();
+    runCommand(command);
+}
+
+void SdlShell::handleClick(const SDL_MouseButtonEvent& button) {
+    const int x = toScreen(button.x);
+    const int y = toScreen(button.y);
+    if (!menu_.covers(x, y)) {
+        return;  // a click on the picture: the game reads the button at poll time
+    }
+    int command = MenuStrip::kNone;
+    if (button.button == SDL_BUTTON_LEFT) {
+        command = menu_.click(x, y);
+    } else {
+        menu_.close();
+    }
+    keys_.holdUntilReleased();
+    present();
+    runCommand(command);
+}
+
+void SdlShell::runCommand(int command) {
+    if (command == MenuStrip::kQuit) {
+        quit_ = true;
+    } else if (command == MenuStrip::kAbout) {
+        // Modal: no frames run until it closes; the music plays on.
+        dialogs_.messageBox(std::string(kTitle) + "\n" + kVersionText, kAboutCaption);
+        keys_.holdUntilReleased();
+    }
+}
+
+void SdlShell::runFrame() {
+    keys_.setBlocked(menu_.isOpen());
+    keys_.refresh();
+    game_->frame(keys_);
+    present();
+}
+
+void SdlShell::present() {
+    game_->framebuffer().drawTo(screen_, 0, MenuStrip::kHeight);
+    menu_.draw(screen_);
+
+    void* pixels = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) == 0) {
+        // The top byte of a pixel never shows: every pixel goes out opaque.
+        for (int y = 0; y < screen_.height(); ++y) {
+            const Pixel* source = screen_.row(y);
+            auto* target = reinterpret_cast<Uint32*>(static_cast<Uint8*>(pixels) + y * pitch);
+            for (int x = 0; x < screen_.width(); ++x) {
+                target[x] = source[x] | 0xFF000000u;
+            }
+        }
+        SDL_UnlockTexture(texture_);
+    }
+    SDL_SetRenderDrawColor(renderer_, 255, 255, 255, 255);
+    SDL_RenderClear(renderer_);
+    const SDL_Rect destination{0, 0, screen_.width() * options_.scale,
+                               screen_.height() * options_.scale};
+    SDL_RenderCopy(renderer_, texture_, nullptr, &destination);
+    SDL_RenderPresent(renderer_);
+}
+
+int SdlShell::toScreen(int windowCoordinate) const {
+    // Floor division, so positions left of or above the picture stay negative.
+    const int scale = options_.scale;
+    return windowCoordinate >= 0 ? windowCoordinate / scale
+                                 : -((-windowCoordinate + scale - 1) / scale);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <SDL2/SDL.h>
+
+#include <memory>
+
+#include "app/CommandLine.h"
+#include "app/Game.h"
+#include "app/MenuStrip.h"
+#include "gfx/DIBImage.h"
+#include "platform/freetype/FreeTypeText.h"
+#include "platform/sdl/SdlAudioOut.h"
+#include "platform/sdl/SdlDialogs.h"
+#include "platform/sdl/SdlKeySource.h"
+
+// The desktop shell: one resizable window showing the menu strip and, under it, the 256 x 224
+// picture at the top-left corner (white beside it), zoomed by the --scale factor with nearest
+// neighbour. It handles every pending event before a frame and between frames sleeps in the
+// event wait until the next frame is due.
+class SdlShell {
+public:
+    static constexpr const char* kTitle = "ケルモラのラスト風バトルシステム";
+    static constexpr const char* kAboutCaption = "バージョン情報";
+
+    explicit SdlShell(const CommandLine& options);
+    ~SdlShell();
+    SdlShell(const SdlShell&) = delete;
+    SdlShell& operator=(const SdlShell&) = delete;
+
+    // Starts the game, opens the window and runs until quit. Returns the exit code: 0 after a
+    // quit, -1 when the data file fails to load, 1 when the font or the window fails.
+    int run();
+
+private:
+    bool openWindow();
+    void handleEvent(const SDL_Event& event);
+    void handleKey(const SDL_KeyboardEvent& key);
+    void handleClick(const SDL_MouseButtonEvent& button);
+    void runCommand(int command);
+    void runFrame();
+    void present();
+    // Window pixels to screen pixels at scale 1 (menu strip at the top, picture below it).
+    int toScreen(int windowCoordinate) const;
+
+    const CommandLine& options_;
+    SdlDialogs dialogs_;
+    SdlKeySource keys_;
+    MenuStrip menu_;
+    // Destroyed after the game, which closes the output first.
+    std::unique_ptr<SdlAudioOut> audio_;
+    std::unique_ptr<FreeTypeText> text_;
+    std::unique_ptr<Game> game_;
+    // The whole client picture at scale 1: the menu strip above the game's framebuffer.
+    DIBImage screen_{Game::kScreenWidth, Game::kScreenHeight + MenuStrip::kHeight};
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+    bool videoStarted_ = false;
+    bool quit_ = false;
+};

@@ -1,0 +1,47 @@
+// The desktop executable: reads the command line, then runs the game in a window, or without
+// one (--headless), or only checks a data file (--check).
+#define SDL_MAIN_HANDLED
+#include <SDL2/SDL.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+
+#include "app/CommandLine.h"
+#include "data/ScriptCheck.h"
+#include "platform/headless/HeadlessShell.h"
+#include "platform/sdl/SdlShell.h"
+
+int main(int argc, char** argv) {
+    CommandLine options;
+    std::string error;
+    if (!options.parse(std::vector<std::string>(argv + 1, argv + argc), error)) {
+        std::cerr << "velkaros: " << error << '\n';
+        return 2;
+    }
+    if (options.help) {
+        std::cout << kUsageText;
+        return 0;
+    }
+    if (options.version) {
+        std::cout << kVersionText << '\n';
+        return 0;
+    }
+    // Every game file is named relative to the game folder, so change into it before any load.
+    if (!options.dataDir.empty() && chdir(options.dataDir.c_str()) != 0) {
+        std::cerr << "velkaros: cannot use the game folder '" << options.dataDir
+                  << "': " << std::strerror(errno) << '\n';
+        return 1;
+    }
+    if (options.check) {
+        return runScriptCheck(options.checkFile, std::cout);
+    }
+    if (options.headless) {
+        // No SDL at all: no window, no audio device.
+        return runHeadless(options, {}, std::cerr);
+    }
+    SDL_SetMainReady();
+    SdlShell shell(options);
+    return shell.run();
+}
