@@ -1,0 +1,330 @@
+#include "ArtBook.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+#include "PngWriter.h"
+
+namespace {
+
+std::vector<std::string> words(const std::string& line) {
+    std::vector<std::string> out;
+    std::istringstream in(line);
+    std::string word;
+    while (in >> word && word[0] != '#') {
+        out.push_back(word);
+    }
+    return out;
+}
+
+bool readLines(const std::string& fileName, std::vector<std::string>& lines, std::string& error) {
+    std::ifstream in(fileName);
+    if (!in) {
+        error = "cannot read " + fileName;
+        return false;
+    }
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    return true;
+}
+
+// Whole numbers only; the recipes place pixels.
+bool number(const std::string& word, int& value) {
+    try {
+        size_t used = 0;
+        value = std::stoi(word, &used);
+        return used == word.size();
+    } catch (...) {
+        return false;
+    }
+}
+
+// A small fixed generator so the pictures come out the same on every build.
+struct Dice {
+    std::uint32_t state;
+    int roll(int n) {
+        state = state * 1103515245u + 12345u;
+        return static_cast<int>((state >> 16) % static_cast<std::uint32_t>(n));
+    }
+};
+
+}  // namespace
+
+bool ArtBook::loadPalette(const std::string& fileName, std::string& error) {
+    std::vector<std::string> lines;
+    if (!readLines(fileName, lines, error)) {
+        return false;
+    }
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const auto w = words(lines[i]);
+        if (w.empty()) {
+            continue;
+        }
+        if (w.size() < 2 || w[0].size() != 1 || w[1].size() != 6) {
+            error = fileName + ":" + std::to_string(i + 1) + ": expected a letter and RRGGBB";
+            return false;
+        }
+        palette_[w[0][0]] = static_cast<std::uint32_t>(std::stoul(w[1], nullptr, 16));
+    }
+    return true;
+}
+
+bool ArtBook::loadGrids(const std::string& fileName, std::string& error) {
+    std::vector<std::string> lines;
+    if (!readLines(fileName, lines, error)) {
+        return false;
+    }
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const auto w = words(lines[i]);
+        if (w.empty()) {
+            continue;
+        }
+        const std::string where = fileName + ":" + std::to_string(i + 1) + ": ";
+        int width = 0;
+        int height = 0;
+        if (w.size() != 4 || w[0] != "sprite" || !number(w[2], width) || !number(w[3], height) ||
+            width <= 0 || height <= 0 || width > 256 || height > 256) {
+            error = where + "expected: sprite NAME WIDTH HEIGHT";
+            return false;
+        }
+        auto canvas = std::make_unique<Canvas>(width, height);
+        for (int y = 0; y < height; ++y) {
+            ++i;
+            if (i >= lines.size() || static_cast<int>(lines[i].size()) < width) {
+                error = fileName + ":" + std::to_string(i + 1) + ": sprite " + w[1] + " needs " +
+                        std::to_string(height) + " rows of " + std::to_string(width) + " letters";
+                return false;
+            }
+            for (int x = 0; x < width; ++x) {
+                const char c = lines[i][x];
+                if (c == '.') {
+                    continue;
+                }
+                const auto found = palette_.find(c);
+                if (found == palette_.end()) {
+                    error = fileName + ":" + std::to_string(i + 1) + ": letter '" +
+                            std::string(1, c) + "' is not in the palette";
+                    return false;
+                }
+                canvas->put(x, y, found->second);
+            }
+        }
+        sprites_[w[1]] = std::move(canvas);
+    }
+    return true;
+}
+
+bool ArtBook::runRecipes(const std::string& fileName, const std::string& outputDir,
+                         std::string& error) {
+    std::vector<std::string> lines;
+    if (!readLines(fileName, lines, error)) {
+        return false;
+    }
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const auto w = words(lines[i]);
+        if (!w.empty() && !command(w, outputDir, error)) {
+            error = fileName + ":" + std::to_string(i + 1) + ": " + error;
+            return false;
+        }
+    }
+    return save(outputDir, error);
+}
+
+bool ArtBook::color(const std::string& word, std::uint32_t& rgb, std::string& error) const {
+    if (word.size() == 1 && palette_.count(word[0])) {
+        rgb = palette_.at(word[0]);
+        return true;
+    }
+    if (word.size() == 6 && word.find_first_not_of("0123456789abcdefABCDEF") == word.npos) {
+        rgb = static_cast<std::uint32_t>(std::stoul(word, nullptr, 16));
+        return true;
+    }
+    error = "not a colour: " + word;
+    return false;
+}
+
+const Canvas* ArtBook::sprite(const std::string& name, std::string& error) const {
+    const auto found = sprites_.find(name);
+    if (found == sprites_.end()) {
+        error = "no sprite named " + name;
+        return nullptr;
+    }
+    return found->second.get();
+}
+
+bool ArtBook::save(const std::string& outputDir, std::string& error) {
+    if (!canvas_) {
+        return true;
+    }
+    const std::string path = outputDir + "/" + canvasName_ + ".png";
+    canvas_.reset(writePng(*canvas_, path) ? nullptr : canvas_.release());
+    if (canvas_) {
+        error = "cannot write " + path;
+        return false;
+    }
+    ++written_;
+    return true;
+}
+
+// A ridge of hills: a random walk along the top edge, filled down to the bottom.
+void ArtBook::hills(int seed, int base, int amplitude, std::uint32_t rgb) {
+    Dice dice{static_cast<std::uint32_t>(seed)};
+    int height = base;
+    for (int x = 0; x < canvas_->width(); ++x) {
+        if (x % 2 == 0) {
+            height += dice.roll(3) - 1;
+            height = std::clamp(height, base - amplitude, base + amplitude);
+        }
+        canvas_->fillRect(x, height, 1, canvas_->height() - height, rgb);
+    }
+}
+
+// An almond-shaped eye with a slit pupil; lid 0 is wide open, 1 shut.
+void ArtBook::eye(double cx, double cy, double w, double h, double lid, std::uint32_t lidColor) {
+    // The upper lid comes down further than the lower one comes up; shut, they meet just
+    // below the middle and leave one dark line.
+    const double top = cy - h / 2 + lid * h * 0.6;
+    const double bottom = cy + h / 2 - lid * h * 0.4;
+    for (int y = static_cast<int>(cy - h / 2) - 1; y <= cy + h / 2 + 1; ++y) {
+        for (int x = static_cast<int>(cx - w / 2) - 1; x <= cx + w / 2 + 1; ++x) {
+            const double dx = (x + 0.5 - cx) / (w / 2);
+            const double dy = (y + 0.5 - cy) / (h / 2);
+            const double edge = 1.0 - dx * dx;
+            if (edge <= 0 || std::fabs(dy) > edge) {
+                continue;
+            }
+            const bool rim = std::fabs(dy) > edge - 0.28 || std::fabs(dx) > 0.92;
+            std::uint32_t rgb = rim ? 0x1a1020 : 0xf0e8d8;
+            const double r = std::hypot((x + 0.5 - cx) / (h * 0.5), dy);
+            if (!rim && r < 0.85) {
+                rgb = r < 0.6 ? 0xf8c030 : 0xd03030;
+                if (std::fabs(x + 0.5 - cx) < h * 0.09 + 0.5) {
+                    rgb = 0x1a1020;
+                }
+            }
+            const double py = y + 0.5;
+            if (py < top || py > bottom + 1) {
+                rgb = lidColor;
+            } else if (lid > 0.01 && (py < top + 1 || py > bottom)) {
+                rgb = 0x1a1020;  // the edge of a lid
+            }
+            canvas_->put(x, y, rgb);
+        }
+    }
+}
+
+bool ArtBook::command(const std::vector<std::string>& w, const std::string& outputDir,
+                      std::string& error) {
+    const std::string& op = w[0];
+    std::vector<int> n;
+    std::vector<std::uint32_t> c;
+    // Arguments: numbers as numbers, anything else as a colour (or a name for sprites).
+    for (size_t i = 1; i < w.size(); ++i) {
+        int value = 0;
+        std::uint32_t rgb = 0;
+        std::string ignored;
+        // Six hex digits are always a colour (no recipe needs a six-digit number).
+        if (w[i].size() != 6 && number(w[i], value)) {
+            n.push_back(value);
+        } else if (color(w[i], rgb, ignored)) {
+            c.push_back(rgb);
+        }
+    }
+    auto need = [&](size_t numbers, size_t colors) {
+        if (n.size() != numbers || c.size() != colors) {
+            error = op + " takes " + std::to_string(numbers) + " numbers and " +
+                    std::to_string(colors) + " colours";
+            return false;
+        }
+        if (!canvas_) {
+            error = op + " before any picture";
+            return false;
+        }
+        return true;
+    };
+    if (op == "picture" || op == "export") {
+        if (!save(outputDir, error)) {
+            return false;
+        }
+        if (op == "export") {
+            const Canvas* s = w.size() == 2 ? sprite(w[1], error) : nullptr;
+            if (s == nullptr) {
+                error = "export takes one sprite name; " + error;
+                return false;
+            }
+            canvas_ = std::make_unique<Canvas>(*s);
+            canvasName_ = w[1];
+            return save(outputDir, error);
+        }
+        if (w.size() != 4 || n.size() != 2 || n[0] <= 0 || n[1] <= 0) {
+            error = "expected: picture NAME WIDTH HEIGHT";
+            return false;
+        }
+        canvas_ = std::make_unique<Canvas>(n[0], n[1]);
+        canvasName_ = w[1];
+        return true;
+    }
+    if (op == "sprite") {
+        const Canvas* s = w.size() >= 4 ? sprite(w[1], error) : nullptr;
+        if (s == nullptr || !need(w.size() == 5 ? 3 : 2, 0)) {
+            error = "expected: sprite NAME X Y [SCALE]; " + error;
+            return false;
+        }
+        canvas_->stamp(*s, n[0], n[1], n.size() == 3 ? std::max(1, n[2]) : 1);
+        return true;
+    }
+    if (op == "fill")
+        return need(0, 1) &&
+               (canvas_->fillRect(0, 0, canvas_->width(), canvas_->height(), c[0]), true);
+    if (op == "rect")
+        return need(4, 1) && (canvas_->fillRect(n[0], n[1], n[2], n[3], c[0]), true);
+    if (op == "gradient")
+        return need(4, 2) && (canvas_->gradient(n[0], n[1], n[2], n[3], c[0], c[1]), true);
+    if (op == "disc")
+        return need(4, 1) && (canvas_->disc(n[0], n[1], n[2], n[3], c[0]), true);
+    if (op == "ring")
+        return need(4, 1) && (canvas_->ring(n[0], n[1], n[2], n[3], c[0]), true);
+    if (op == "line")
+        return need(4, 1) && (canvas_->line(n[0], n[1], n[2], n[3], c[0]), true);
+    if (op == "glow")
+        return need(4, 1) && (canvas_->glow(n[0], n[1], n[2], c[0], n[3] / 100.0), true);
+    if (op == "hills")
+        return need(3, 1) && (hills(n[0], n[1], n[2], c[0]), true);
+    if (op == "eye")
+        return need(5, 1) && (eye(n[0], n[1], n[2], n[3], n[4] / 100.0, c[0]), true);
+    if (op == "stars") {
+        if (!need(2, 1)) {
+            return false;
+        }
+        Dice dice{static_cast<std::uint32_t>(n[0])};
+        for (int i = 0; i < n[1]; ++i) {
+            const int x = dice.roll(canvas_->width());
+            const int y = dice.roll(canvas_->height());
+            canvas_->put(x, y, c[0]);
+        }
+        return true;
+    }
+    if (op == "rays") {
+        // rays CX CY R0 R1 COUNT TURN COLOUR: spokes from r0 to r1, turned by TURN degrees.
+        if (!need(6, 1)) {
+            return false;
+        }
+        for (int i = 0; i < n[4]; ++i) {
+            const double a = (i * 360.0 / n[4] + n[5]) * 3.14159265358979 / 180.0;
+            canvas_->line(static_cast<int>(n[0] + n[2] * std::cos(a)),
+                          static_cast<int>(n[1] + n[2] * std::sin(a)),
+                          static_cast<int>(n[0] + n[3] * std::cos(a)),
+                          static_cast<int>(n[1] + n[3] * std::sin(a)), c[0]);
+        }
+        return true;
+    }
+    error = "unknown command " + op;
+    return false;
+}
