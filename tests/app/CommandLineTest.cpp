@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include "app/CommandLine.h"
+
+namespace {
+
+struct Parsed {
+    bool ok;
+    CommandLine options;
+    std::string error;
+};
+
+Parsed parse(std::vector<std::string> arguments) {
+    Parsed result;
+    result.ok = result.options.parse(arguments, result.error);
+    return result;
+}
+
+}  // namespace
+
+TEST(CommandLine, DefaultsWithoutArguments) {
+    const Parsed p = parse({});
+    ASSERT_TRUE(p.ok);
+    EXPECT_FALSE(p.options.headless);
+    EXPECT_FALSE(p.options.seed.has_value());
+    EXPECT_EQ(p.options.scale, 1);
+    EXPECT_EQ(p.options.frames, 1);
+    EXPECT_EQ(p.options.checkFile, "script.dat");
+    EXPECT_TRUE(p.options.dataDir.empty());
+}
+
+TEST(CommandLine, ReadsEveryOptionWithItsValue) {
+    const Parsed p = parse({"--data", "game dir", "--seed", "4294967295", "--scale", "3", "--mute",
+                            "--headless", "--frames", "120", "--screenshot", "out.png"});
+    ASSERT_TRUE(p.ok) << p.error;
+    EXPECT_EQ(p.options.dataDir, "game dir");
+    EXPECT_EQ(p.options.seed, 4294967295u);
+    EXPECT_EQ(p.options.scale, 3);
+    EXPECT_TRUE(p.options.mute);
+    EXPECT_TRUE(p.options.headless);
+    EXPECT_EQ(p.options.frames, 120);
+    EXPECT_EQ(p.options.screenshot, "out.png");
+}
+
+TEST(CommandLine, CheckTakesAnOptionalFile) {
+    Parsed p = parse({"--check"});
+    ASSERT_TRUE(p.ok);
+    EXPECT_TRUE(p.options.check);
+    EXPECT_EQ(p.options.checkFile, "script.dat");
+
+    p = parse({"--check", "mod.dat"});
+    ASSERT_TRUE(p.ok);
+    EXPECT_EQ(p.options.checkFile, "mod.dat");
+
+    // The next option is not taken for the file name.
+    p = parse({"--check", "--data", "dir"});
+    ASSERT_TRUE(p.ok);
+    EXPECT_EQ(p.options.checkFile, "script.dat");
+    EXPECT_EQ(p.options.dataDir, "dir");
+}
+
+TEST(CommandLine, RefusesBadNumbersWithAMessageNamingThem) {
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {"--scale", "0"},
+             {"--scale", "17"},
+             {"--scale", "2x"},
+             {"--seed", "-1"},
+             {"--seed", "4294967296"},
+             {"--seed", ""},
+             {"--headless", "--frames", "0"},
+             {"--headless", "--frames", "99999999999999999999"}}) {
+        const Parsed p = parse(arguments);
+        EXPECT_FALSE(p.ok) << arguments[0] << " " << arguments.back();
+        EXPECT_NE(p.error.find(arguments[arguments.size() - 2]), std::string::npos) << p.error;
+    }
+}
+
+TEST(CommandLine, RefusesMissingValuesUnknownOptionsAndMisplacedHeadlessOptions) {
+    Parsed p = parse({"--data"});
+    EXPECT_FALSE(p.ok);
+    EXPECT_NE(p.error.find("--data"), std::string::npos);
+
+    p = parse({"--seed"});
+    EXPECT_FALSE(p.ok);
+
+    p = parse({"--fullscreen"});
+    EXPECT_FALSE(p.ok);
+    EXPECT_NE(p.error.find("--fullscreen"), std::string::npos);
+
+    p = parse({"--frames", "10"});
+    EXPECT_FALSE(p.ok);
+    EXPECT_NE(p.error.find("--headless"), std::string::npos);
+
+    p = parse({"--screenshot", "a.png"});
+    EXPECT_FALSE(p.ok);
+}
