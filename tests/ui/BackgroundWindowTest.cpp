@@ -55,8 +55,14 @@ TEST(BackgroundWindow, MarkerStepsThenSnapsOntoTarget) {
     map.stepMarker();
     EXPECT_TRUE(map.arrived());
 
-    // Exactly one step away is a snap, not a move: the walking frame does not advance.
+    // Exactly one step away is a snap, not a move: after three moves it does not complete the
+    // fourth that would switch the walking picture.
+    map.targetX = map.markerX + 8;
+    for (int i = 0; i < 3; ++i) {
+        map.stepMarker();
+    }
     map.markerY = map.targetY - 2;
+    map.targetX = map.markerX;
     map.stepMarker();
     EXPECT_TRUE(map.arrived());
     EXPECT_EQ(map.markerFrame(), 0);
