@@ -45,7 +45,17 @@ bool MenuManager::back() {
     return true;
 }
 
+StackData MenuManager::currentLevel() const {
+    if (levels.empty()) {
+        return {const_cast<MenuManager*>(this), 0};
+    }
+    return levels.back();
+}
+
 void MenuManager::moveCursor(int delta) {
+    if (levels.empty()) {
+        return;
+    }
     StackData& level = levels.back();
     const int count = static_cast<int>(level.menu->children.size());
     const long long moved = static_cast<long long>(level.index) + delta;
@@ -61,7 +71,7 @@ void MenuManager::moveCursor(int delta) {
 }
 
 MenuItem* MenuManager::currentItem() const {
-    const StackData& level = levels.back();
+    const StackData level = currentLevel();
     if (level.menu->children.empty() || !level.menu->enabled) {
         return nullptr;
     }

@@ -22,8 +22,9 @@ public:
     void moveCursor(int delta);
     // The highlighted entry, or null when the level is empty, disabled or the cursor is off.
     MenuItem* currentItem() const;
-    const StackData& currentLevel() const { return levels.back(); }
+    // The top of the level stack (the root level should the stack ever have been emptied).
+    StackData currentLevel() const;
 
-    // The open levels, the current one last.
+    // The open levels, the current one last; reset() keeps the root level at the bottom.
     std::vector<StackData> levels;
 };

@@ -26,7 +26,7 @@ void OptionWindow::drawEntries(DIBImage& target, int y) {
     if (menu == nullptr || columns <= 0) {
         return;
     }
-    const StackData& level = menu->currentLevel();
+    const StackData level = menu->currentLevel();
     const auto& entries = level.menu->children;
     if (entries.empty()) {
         return;

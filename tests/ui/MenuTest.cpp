@@ -86,6 +86,18 @@ TEST(MenuManager, EnterAndBackRememberEachLevelsCursor) {
     EXPECT_EQ(menu.currentLevel().index, 0);
 }
 
+TEST(MenuManager, EmptiedLevelStackActsAsRootLevel) {
+    InitMenu menu;
+    menu.levels.clear();
+    menu.moveCursor(1);
+    EXPECT_FALSE(menu.enter());
+    EXPECT_FALSE(menu.back());
+    EXPECT_EQ(menu.currentLevel().menu, &menu);
+    EXPECT_EQ(menu.currentItem()->id, InitMenu::kFight);
+    menu.reset();
+    EXPECT_EQ(menu.levels.size(), 1u);
+}
+
 TEST(MenuManager, DisabledEntriesAndLevels) {
     YesNoMenu menu;
     MenuItem sub("sub", 9);
