@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# The desktop window under a virtual X server:
+#  1. at scale 1 the window is the menu strip (12 rows) over the 256 x 224 picture, which equals
+#     the headless picture of the same game folder; F10 then X quits with exit code 0;
+#  2. at scale 2 the same picture appears zoomed, and quitting through the menu with mouse
+#     clicks exits with 0 too.
+# Usage: window_test.sh VELKAROS XWD_COMPARE WORK_DIR
+set -u
+game=$1
+compare=$2
+work=$3
+strip=12
+title='ケルモラのラスト風バトルシステム'
+
+for tool in Xvfb xdotool xwd; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is not installed (scripts/deps.sh installs it)"
+        exit 77
+    fi
+done
+
+rm -rf "$work"
+mkdir -p "$work/game"
+printf 'SpecialArt normalAttack\n' >"$work/game/script.dat"
+
+xvfb_pid=""
+game_pid=""
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+# The server picks a free display itself and writes its number once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 50); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+if [ ! -s "$work/display" ]; then
+    echo "SKIP: Xvfb did not start: $(cat "$work/xvfb.log")"
+    exit 77
+fi
+export DISPLAY=":$(head -n 1 "$work/display")"
+
+"$game" --data "$work/game" --headless --frames 2 --screenshot "$work/headless.png" ||
+    fail "headless run"
+
+# Starts the game; sets game_pid and window.
+start_game() {
+    "$game" --data "$work/game" --mute "$@" >"$work/game.log" 2>&1 &
+    game_pid=$!
+    window=""
+    for _ in $(seq 100); do
+        window=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | head -n 1)
+        if [ -n "$window" ]; then
+            local name
+            name=$(xdotool getwindowname "$window")
+            [ "$name" = "$title" ] || fail "window title is '$name'"
+            return 0
+        fi
+        kill -0 "$game_pid" 2>/dev/null || fail "the game ended at start: $(cat "$work/game.log")"
+        sleep 0.1
+    done
+    fail "no window appeared"
+}
+
+# Reads the window back until it shows the headless picture (the first frames may still come).
+expect_picture() {
+    local scale=$1
+    for _ in $(seq 30); do
+        if xwd -silent -id "$window" -out "$work/window.xwd" 2>/dev/null &&
+            "$compare" "$work/window.xwd" "$work/headless.png" 0 $((strip * scale)) "$scale" \
+                $((256 * scale)) $(((224 + strip) * scale)) >"$work/compare.log"; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "window at scale $scale: $(cat "$work/compare.log")"
+}
+
+# Waits up to five seconds for the game to end and checks its exit code.
+expect_exit_zero() {
+    for _ in $(seq 50); do
+        kill -0 "$game_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$game_pid" 2>/dev/null && fail "$1 did not end the game"
+    wait "$game_pid"
+    local status=$?
+    game_pid=""
+    [ "$status" -eq 0 ] || fail "$1 ended the game with exit code $status: $(cat "$work/game.log")"
+}
+
+start_game
+expect_picture 1
+xdotool windowfocus --sync "$window" || fail "cannot focus the window"
+xdotool key F10
+sleep 0.2
+xdotool key x
+expect_exit_zero "F10 then X"
+
+start_game --scale 2
+expect_picture 2
+# The file title, then its first item just under the strip, in window pixels.
+xdotool mousemove --window "$window" 12 10 click 1
+sleep 0.2
+xdotool mousemove --window "$window" 24 $((strip * 2 + 8)) click 1
+expect_exit_zero "clicking File then Quit"
+
+echo "PASS"
