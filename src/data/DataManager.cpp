@@ -55,6 +55,8 @@ void DataManager::clear() {
     playerDefinitions_.clear();
     enemyDefinitions_.clear();
     meState_.reset();
+    // The Me definition points at arts destroyed above; a later load starts it afresh.
+    meDefinition_.clear();
     imageTable_.clear();
     animationTable_.clear();
     specialArtTable_.clear();

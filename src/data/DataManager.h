@@ -57,7 +57,8 @@ public:
     bool load(const std::string& fileName);
     // The same reader over bytes in memory.
     bool loadFromMemory(std::string_view bytes);
-    // Destroys everything owned and empties the tables; the normal attack becomes null.
+    // Destroys everything owned, empties the tables and the Me definition; the normal attack
+    // becomes null.
     void clear();
 
     CharacterState* playerState(int index);  // throws std::out_of_range
