@@ -50,8 +50,7 @@ struct Dump {
 };
 
 std::uint32_t bigEndian(const unsigned char* p) {
-    return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 |
-           p[3];
+    return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 | p[3];
 }
 
 bool readDump(const std::string& fileName, Dump& dump, std::string& error) {
