@@ -46,15 +46,6 @@ bool number(const std::string& word, int& value) {
     }
 }
 
-// A small fixed generator so the pictures come out the same on every build.
-struct Dice {
-    std::uint32_t state;
-    int roll(int n) {
-        state = state * 1103515245u + 12345u;
-        return static_cast<int>((state >> 16) % static_cast<std::uint32_t>(n));
-    }
-};
-
 }  // namespace
 
 bool ArtBook::loadPalette(const std::string& fileName, std::string& error) {
@@ -173,53 +164,6 @@ bool ArtBook::save(const std::string& outputDir, std::string& error) {
     return true;
 }
 
-// A ridge of hills: a random walk along the top edge, filled down to the bottom.
-void ArtBook::hills(int seed, int base, int amplitude, std::uint32_t rgb) {
-    Dice dice{static_cast<std::uint32_t>(seed)};
-    int height = base;
-    for (int x = 0; x < canvas_->width(); ++x) {
-        if (x % 2 == 0) {
-            height += dice.roll(3) - 1;
-            height = std::clamp(height, base - amplitude, base + amplitude);
-        }
-        canvas_->fillRect(x, height, 1, canvas_->height() - height, rgb);
-    }
-}
-
-// An almond-shaped eye with a slit pupil; lid 0 is wide open, 1 shut.
-void ArtBook::eye(double cx, double cy, double w, double h, double lid, std::uint32_t lidColor) {
-    // The upper lid comes down further than the lower one comes up; shut, they meet just
-    // below the middle and leave one dark line.
-    const double top = cy - h / 2 + lid * h * 0.6;
-    const double bottom = cy + h / 2 - lid * h * 0.4;
-    for (int y = static_cast<int>(cy - h / 2) - 1; y <= cy + h / 2 + 1; ++y) {
-        for (int x = static_cast<int>(cx - w / 2) - 1; x <= cx + w / 2 + 1; ++x) {
-            const double dx = (x + 0.5 - cx) / (w / 2);
-            const double dy = (y + 0.5 - cy) / (h / 2);
-            const double edge = 1.0 - dx * dx;
-            if (edge <= 0 || std::fabs(dy) > edge) {
-                continue;
-            }
-            const bool rim = std::fabs(dy) > edge - 0.28 || std::fabs(dx) > 0.92;
-            std::uint32_t rgb = rim ? 0x1a1020 : 0xf0e8d8;
-            const double r = std::hypot((x + 0.5 - cx) / (h * 0.5), dy);
-            if (!rim && r < 0.85) {
-                rgb = r < 0.6 ? 0xf8c030 : 0xd03030;
-                if (std::fabs(x + 0.5 - cx) < h * 0.09 + 0.5) {
-                    rgb = 0x1a1020;
-                }
-            }
-            const double py = y + 0.5;
-            if (py < top || py > bottom + 1) {
-                rgb = lidColor;
-            } else if (lid > 0.01 && (py < top + 1 || py > bottom)) {
-                rgb = 0x1a1020;  // the edge of a lid
-            }
-            canvas_->put(x, y, rgb);
-        }
-    }
-}
-
 bool ArtBook::command(const std::vector<std::string>& w, const std::string& outputDir,
                       std::string& error) {
     const std::string& op = w[0];
@@ -296,21 +240,11 @@ bool ArtBook::command(const std::vector<std::string>& w, const std::string& outp
     if (op == "glow")
         return need(4, 1) && (canvas_->glow(n[0], n[1], n[2], c[0], n[3] / 100.0), true);
     if (op == "hills")
-        return need(3, 1) && (hills(n[0], n[1], n[2], c[0]), true);
+        return need(3, 1) && (canvas_->hills(n[0], n[1], n[2], c[0]), true);
     if (op == "eye")
-        return need(5, 1) && (eye(n[0], n[1], n[2], n[3], n[4] / 100.0, c[0]), true);
-    if (op == "stars") {
-        if (!need(2, 1)) {
-            return false;
-        }
-        Dice dice{static_cast<std::uint32_t>(n[0])};
-        for (int i = 0; i < n[1]; ++i) {
-            const int x = dice.roll(canvas_->width());
-            const int y = dice.roll(canvas_->height());
-            canvas_->put(x, y, c[0]);
-        }
-        return true;
-    }
+        return need(5, 1) && (canvas_->eye(n[0], n[1], n[2], n[3], n[4] / 100.0, c[0]), true);
+    if (op == "stars")
+        return need(2, 1) && (canvas_->scatter(n[0], n[1], c[0]), true);
     if (op == "rays") {
         // rays CX CY R0 R1 COUNT TURN COLOUR: spokes from r0 to r1, turned by TURN degrees.
         if (!need(6, 1)) {

@@ -28,8 +28,6 @@ private:
     bool color(const std::string& word, std::uint32_t& rgb, std::string& error) const;
     bool save(const std::string& outputDir, std::string& error);
     const Canvas* sprite(const std::string& name, std::string& error) const;
-    void hills(int seed, int base, int amplitude, std::uint32_t rgb);
-    void eye(double cx, double cy, double w, double h, double lid, std::uint32_t lidColor);
 
     std::map<char, std::uint32_t> palette_;
     std::map<std::string, std::unique_ptr<Canvas>> sprites_;

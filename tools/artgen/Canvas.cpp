@@ -4,6 +4,19 @@
 #include <cmath>
 #include <cstdlib>
 
+namespace {
+
+// A small fixed generator so the pictures come out the same on every build.
+struct Dice {
+    std::uint32_t state;
+    int roll(int n) {
+        state = state * 1103515245u + 12345u;
+        return static_cast<int>((state >> 16) % static_cast<std::uint32_t>(n));
+    }
+};
+
+}  // namespace
+
 std::uint32_t mixColor(std::uint32_t a, std::uint32_t b, double t) {
     t = std::clamp(t, 0.0, 1.0);
     std::uint32_t out = 0;
@@ -121,5 +134,61 @@ void Canvas::stamp(const Canvas& source, int x, int y, int scale) {
                 }
             }
         }
+    }
+}
+
+// A ridge of hills: a random walk along the top edge, filled down to the bottom.
+void Canvas::hills(int seed, int base, int amplitude, std::uint32_t rgb) {
+    Dice dice{static_cast<std::uint32_t>(seed)};
+    int height = base;
+    for (int x = 0; x < width_; ++x) {
+        if (x % 2 == 0) {
+            height += dice.roll(3) - 1;
+            height = std::clamp(height, base - amplitude, base + amplitude);
+        }
+        fillRect(x, height, 1, height_ - height, rgb);
+    }
+}
+
+// An almond-shaped eye with a slit pupil; lid 0 is wide open, 1 shut.
+void Canvas::eye(double cx, double cy, double w, double h, double lid, std::uint32_t lidColor) {
+    // The upper lid comes down further than the lower one comes up; shut, they meet just
+    // below the middle and leave one dark line.
+    const double top = cy - h / 2 + lid * h * 0.6;
+    const double bottom = cy + h / 2 - lid * h * 0.4;
+    for (int y = static_cast<int>(cy - h / 2) - 1; y <= cy + h / 2 + 1; ++y) {
+        for (int x = static_cast<int>(cx - w / 2) - 1; x <= cx + w / 2 + 1; ++x) {
+            const double dx = (x + 0.5 - cx) / (w / 2);
+            const double dy = (y + 0.5 - cy) / (h / 2);
+            const double edge = 1.0 - dx * dx;
+            if (edge <= 0 || std::fabs(dy) > edge) {
+                continue;
+            }
+            const bool rim = std::fabs(dy) > edge - 0.28 || std::fabs(dx) > 0.92;
+            std::uint32_t rgb = rim ? 0x1a1020 : 0xf0e8d8;
+            const double r = std::hypot((x + 0.5 - cx) / (h * 0.5), dy);
+            if (!rim && r < 0.85) {
+                rgb = r < 0.6 ? 0xf8c030 : 0xd03030;
+                if (std::fabs(x + 0.5 - cx) < h * 0.09 + 0.5) {
+                    rgb = 0x1a1020;
+                }
+            }
+            const double py = y + 0.5;
+            if (py < top || py > bottom + 1) {
+                rgb = lidColor;
+            } else if (lid > 0.01 && (py < top + 1 || py > bottom)) {
+                rgb = 0x1a1020;  // the edge of a lid
+            }
+            put(x, y, rgb);
+        }
+    }
+}
+
+void Canvas::scatter(int seed, int count, std::uint32_t rgb) {
+    Dice dice{static_cast<std::uint32_t>(seed)};
+    for (int i = 0; i < count; ++i) {
+        const int x = dice.roll(width_);
+        const int y = dice.roll(height_);
+        put(x, y, rgb);
     }
 }

@@ -27,6 +27,12 @@ public:
     void line(int x0, int y0, int x1, int y1, std::uint32_t rgb);
     // A soft round light: full colour at the centre fading to nothing at radius r.
     void glow(double cx, double cy, double r, std::uint32_t rgb, double strength);
+    // A ridge of hills whose top wanders around base, filled to the bottom.
+    void hills(int seed, int base, int amplitude, std::uint32_t rgb);
+    // An almond-shaped eye with a slit pupil; lid 0 is wide open, 1 shut.
+    void eye(double cx, double cy, double w, double h, double lid, std::uint32_t lidColor);
+    // Single pixels at places picked by a fixed generator (stars, snow).
+    void scatter(int seed, int count, std::uint32_t rgb);
     // Copies another canvas scaled up by an integer factor; holes stay see-through.
     void stamp(const Canvas& source, int x, int y, int scale);
 
