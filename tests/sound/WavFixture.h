@@ -8,81 +8,71 @@
 #include <string>
 #include <vector>
 
-// WAV files written by the tests: a header built field by field, so each test can break
-// exactly one thing.
+// WAV files written by the tests, the header built field by field so that each test can
+// break exactly one thing.
 struct WavFormat {
     int tag = 1;
     int channels = 2;
-    std::uint32_t sampleRate = 16000;
     int bits = 16;
-    // Bytes of the format chunk as written (and stated); extra bytes are zeros.
-    int formatBytes = 16;
-    // A chunk written between the format and the data.
-    bool listChunk = false;
-    // The stated data length; by default the length of the data actually written.
-    std::int64_t statedDataBytes = -1;
+    int formatBytes = 16;               // extra bytes of a longer format chunk are zeros
+    bool listChunk = false;             // a chunk between the format and the data
+    std::int64_t statedDataBytes = -1;  // by default the length actually written
 };
 
-inline void put16(std::string& out, int value) {
-    out.push_back(static_cast<char>(value & 0xFF));
-    out.push_back(static_cast<char>((value >> 8) & 0xFF));
+inline void putLE(std::string& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    }
 }
 
-inline void put32(std::string& out, std::uint32_t value) {
-    put16(out, static_cast<int>(value & 0xFFFF));
-    put16(out, static_cast<int>(value >> 16));
-}
-
-inline std::string wavBytes(const WavFormat& format, const std::string& data) {
+inline std::string wavBytes(const WavFormat& f, const std::string& data) {
     std::string out = "RIFF";
-    put32(out, static_cast<std::uint32_t>(36 + data.size()));
+    putLE(out, static_cast<std::uint32_t>(36 + data.size()), 4);
     out += "WAVEfmt ";
-    put32(out, static_cast<std::uint32_t>(format.formatBytes));
-    put16(out, format.tag);
-    put16(out, format.channels);
-    put32(out, format.sampleRate);
-    const int align = format.channels * format.bits / 8;
-    put32(out, format.sampleRate * static_cast<std::uint32_t>(align));
-    put16(out, align);
-    put16(out, format.bits);
-    out.append(static_cast<std::size_t>(format.formatBytes - 16), '\0');
-    if (format.listChunk) {
-        out += "LIST";
-        put32(out, 4);
-        out += "INFO";
+    putLE(out, f.formatBytes, 4);
+    const int align = f.channels * f.bits / 8;
+    for (const auto& [value, bytes] : {std::pair{f.tag, 2},
+                                       {f.channels, 2},
+                                       {22050, 4},
+                                       {22050 * align, 4},
+                                       {align, 2},
+                                       {f.bits, 2}}) {
+        putLE(out, static_cast<std::uint32_t>(value), bytes);
+    }
+    out.append(static_cast<std::size_t>(f.formatBytes - 16), '\0');
+    if (f.listChunk) {
+        out += std::string("LIST\4\0\0\0INFO", 12);
     }
     out += "data";
-    put32(out, format.statedDataBytes < 0 ? static_cast<std::uint32_t>(data.size())
-                                          : static_cast<std::uint32_t>(format.statedDataBytes));
+    putLE(out, static_cast<std::uint32_t>(f.statedDataBytes < 0 ? data.size() : f.statedDataBytes),
+          4);
     return out + data;
 }
 
-// Little-endian 16-bit samples as data bytes.
 inline std::string pcm16(const std::vector<std::int16_t>& samples) {
     std::string out;
     for (std::int16_t s : samples) {
-        put16(out, s);
+        putLE(out, static_cast<std::uint16_t>(s), 2);
     }
     return out;
 }
 
-// A file name of its own for each test, since CTest runs the tests in parallel processes.
+// A file of its own for each test, since CTest runs the tests in parallel processes.
 inline std::string fixturePath(const std::string& name) {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string file =
-        std::string("vk_sound_") + test->test_suite_name() + "_" + test->name() + "_" + name;
-    return (std::filesystem::temp_directory_path() / file).string();
+    return (std::filesystem::temp_directory_path() /
+            (std::string("vk_sound_") + test->test_suite_name() + "_" + test->name() + "_" + name))
+        .string();
 }
 
 inline std::string writeFixture(const std::string& name, const std::string& bytes) {
     const std::string path = fixturePath(name);
-    std::ofstream(path, std::ios::binary)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary) << bytes;
     return path;
 }
 
-// Stereo 16-bit test music whose every value differs from its neighbours', so a frame out
-// of place or a swapped channel shows.
+// Stereo music whose every value differs from its neighbours', so a frame out of place or a
+// swapped channel shows.
 inline std::vector<std::int16_t> rampMusic(int frames) {
     std::vector<std::int16_t> samples;
     for (int f = 0; f < frames; ++f) {
