@@ -41,6 +41,8 @@ public:
 
     // Lines longer than this (without the line feed) are refused with error 3.
     static constexpr std::size_t kMaxLineLength = 64 * 1024;
+    // Animations shown inside animations may nest this deep (an animation of images is 1).
+    static constexpr int kMaxAnimationNesting = 64;
 
     DataManager();
     virtual ~DataManager();

@@ -1,6 +1,9 @@
 #include "data/ScriptReader.h"
 
+#include <algorithm>
+
 #include "data/ConstVelocityAnimation.h"
+#include "data/ScriptLineReader.h"
 #include "data/ScriptText.h"
 #include "data/SerialAnimation.h"
 #include "data/StillAnimation.h"
@@ -16,37 +19,14 @@ void ScriptReader::fail(ErrorCode code) {
     throw Error{code};
 }
 
-bool ScriptReader::readLine() {
-    currentLine_.clear();
-    std::streambuf* buffer = input_.rdbuf();
-    for (;;) {
-        const int c = buffer->sbumpc();
-        if (c == std::char_traits<char>::eof()) {
-            endOfInput_ = true;
-            break;
-        }
-        if (c == '\n') {
-            break;
-        }
-        if (currentLine_.size() >= DataManager::kMaxLineLength) {
-            currentLine_ = "(行が長すぎます: 65536 バイトまで)";
-            return false;
-        }
-        currentLine_.push_back(static_cast<char>(c));
-    }
-    // The CR of a CR LF pair goes here already, so skipped lines report the same everywhere.
-    if (!currentLine_.empty() && currentLine_.back() == '\r') {
-        currentLine_.pop_back();
-    }
-    return true;
-}
-
 void ScriptReader::read() {
     registry_.imageTable_.emplace("NULL", nullptr);
     registry_.animationTable_.emplace("NULL", DataManager::AnimationWithType{});
-    while (!endOfInput_) {
+    ScriptLineReader lines(input_, DataManager::kMaxLineLength);
+    while (!lines.atEnd()) {
         ++line_;
-        if (!readLine()) {
+        if (!lines.next(currentLine_)) {
+            currentLine_ = "(行が長すぎます: 65536 バイトまで)";
             fail(ErrorCode::Other);
         }
         if (currentLine_.empty() || currentLine_[0] == '#') {
@@ -91,11 +71,25 @@ int ScriptReader::integer(const std::vector<std::string>& tokens, std::size_t in
     return *value;
 }
 
-Drawable* ScriptReader::resolveContent(const std::string& name, bool& isAnimation) const {
+Drawable* ScriptReader::resolveContent(const std::string& name, bool& isAnimation) {
     const auto animation = registry_.animationTable_.find(name);
     if (animation != registry_.animationTable_.end()) {
         isAnimation = true;
-        return animation->second.animation;
+        Animation* content = animation->second.animation;
+        if (content != nullptr) {
+            // The animation being filled is registered but not yet usable: showing it inside
+            // itself would recurse without end.
+            if (content == animation_) {
+                fail(ErrorCode::UndefinedName);
+            }
+            // Drawing and updating recurse through the nesting, so its depth is capped.
+            const int depth = nesting_[content] + 1;
+            if (depth > DataManager::kMaxAnimationNesting) {
+                fail(ErrorCode::Other);
+            }
+            nesting_[animation_] = std::max(nesting_[animation_], depth);
+        }
+        return content;
     }
     const auto image = registry_.imageTable_.find(name);
     if (image != registry_.imageTable_.end()) {
@@ -130,6 +124,7 @@ void ScriptReader::dispatch(const std::vector<std::string>& tokens) {
         }
         const std::string& name = token(tokens, 2);
         animation_ = animation.get();
+        nesting_[animation_] = 1;
         registry_.animations_.push_back(std::move(animation));
         registry_.animationTable_.emplace(
             name, DataManager::AnimationWithType{animation_, animationKind_});

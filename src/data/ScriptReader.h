@@ -1,6 +1,7 @@
 #pragma once
 
 #include <istream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -9,9 +10,8 @@
 class CharacterDefinitionImpl;
 class SpecialArt;
 
-// Reads the data file line by line into a registry. Lines are split at line feeds only (a CR
-// before the line feed is dropped), so a file reads the same on every platform. Errors are
-// thrown as ScriptReader::Error; line() and currentLine() then tell where it happened.
+// Reads the data file line by line into a registry. Errors are thrown as ScriptReader::Error;
+// line() and currentLine() then tell where it happened.
 class ScriptReader {
 public:
     struct Error {
@@ -29,7 +29,6 @@ public:
 private:
     enum class Block { None, Image, Animation, SpecialArt, Player, Enemy, Me };
 
-    bool readLine();
     void dispatch(const std::vector<std::string>& tokens);
     void imageField(const std::vector<std::string>& tokens);
     void animationField(const std::vector<std::string>& tokens);
@@ -41,19 +40,21 @@ private:
     // The token at index, or error 2 when the line is too short.
     const std::string& token(const std::vector<std::string>& tokens, std::size_t index) const;
     int integer(const std::vector<std::string>& tokens, std::size_t index) const;
-    // Animation table first, then image table; sets isAnimation. Error 1 when neither has it.
-    Drawable* resolveContent(const std::string& name, bool& isAnimation) const;
+    // Content for the animation being filled: animation table first, then image table; sets
+    // isAnimation. Error 1 when neither has it or the name is the animation itself, error 3
+    // when the nesting would grow too deep.
+    Drawable* resolveContent(const std::string& name, bool& isAnimation);
     [[noreturn]] static void fail(DataManager::ErrorCode code);
 
     DataManager& registry_;
     std::istream& input_;
     int line_ = 0;
     std::string currentLine_;
-    bool endOfInput_ = false;
     Block block_ = Block::None;
     int animationKind_ = 0;
     Image* image_ = nullptr;
     Animation* animation_ = nullptr;
     SpecialArt* specialArt_ = nullptr;
     CharacterDefinitionImpl* character_ = nullptr;
+    std::map<const Animation*, int> nesting_;  // 1 for an animation of images only
 };

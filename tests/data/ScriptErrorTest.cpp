@@ -75,6 +75,10 @@ TEST(ScriptErrorTest, SyntaxAndUndefinedNamesShowTheReportInABox) {
     EXPECT_EQ(outcome.error.report, report(1, "未定義の変数", 3, "faceImage hero"));
     ASSERT_EQ(outcome.boxes.size(), 1u);
 
+    // An animation cannot show itself: it would recurse without end.
+    outcome = load(kNormal + "Animation Still loop\nset loop\n");
+    EXPECT_EQ(outcome.error.report, report(1, "未定義の変数", 3, "set loop"));
+
     // Special arts resolve only among animations, never images.
     outcome = load("Image glow\nSpecialArt normalAttack\nanimation glow\n");
     EXPECT_EQ(outcome.error.report, report(1, "未定義の変数", 3, "animation glow"));
@@ -137,6 +141,18 @@ TEST(ScriptErrorTest, OtherErrorsGoToStderrWithoutABox) {
     // Just under the limit is fine.
     outcome =
         load(kNormal + "Player\nname " + std::string(DataManager::kMaxLineLength - 5, 'a') + "\n");
+    EXPECT_TRUE(outcome.loaded) << outcome.error.report;
+
+    // Animations nested deeper than the limit would recurse through every frame.
+    std::string chain = kNormal + "Animation Still a0\n";
+    for (int i = 1; i <= DataManager::kMaxAnimationNesting; ++i) {
+        chain +=
+            "Animation Serial a" + std::to_string(i) + "\nadd a" + std::to_string(i - 1) + " 1\n";
+    }
+    outcome = load(chain);
+    EXPECT_EQ(outcome.error.code, 3);
+    EXPECT_EQ(outcome.error.line, 2 * DataManager::kMaxAnimationNesting + 2);
+    outcome = load(chain.substr(0, chain.rfind("Animation")));
     EXPECT_TRUE(outcome.loaded) << outcome.error.report;
 
     EXPECT_EQ(DataManager::errorName(4), nullptr);
