@@ -9,6 +9,9 @@
 
 namespace {
 
+// No picture of the game comes near this; it keeps a typing slip from asking for gigabytes.
+constexpr int kMaxSide = 1024;
+
 std::vector<std::string> words(const std::string& line) {
     std::vector<std::string> out;
     std::istringstream in(line);
@@ -207,8 +210,9 @@ bool ArtBook::command(const std::vector<std::string>& w, const std::string& outp
             canvasName_ = w[1];
             return save(outputDir, error);
         }
-        if (w.size() != 4 || n.size() != 2 || n[0] <= 0 || n[1] <= 0) {
-            error = "expected: picture NAME WIDTH HEIGHT";
+        if (w.size() != 4 || n.size() != 2 || n[0] <= 0 || n[1] <= 0 || n[0] > kMaxSide ||
+            n[1] > kMaxSide) {
+            error = "expected: picture NAME WIDTH HEIGHT (1 to " + std::to_string(kMaxSide) + ")";
             return false;
         }
         canvas_ = std::make_unique<Canvas>(n[0], n[1]);

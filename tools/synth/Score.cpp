@@ -1,5 +1,6 @@
 #include "Score.h"
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -130,7 +131,7 @@ bool Score::parseLine(const std::vector<std::string>& words, std::string& error)
             else if (field == "vibrato")
                 voice.vibratoCents = number;
             else if (field == "echoes")
-                voice.echoes = static_cast<int>(number);
+                voice.echoes = std::clamp(static_cast<int>(number), 0, 8);
             else if (field == "echostep")
                 voice.echoSteps = number;
             else if (field == "echolevel")
@@ -190,8 +191,9 @@ bool Score::appendSection(const Section& section, int& step, std::string& error)
         for (const std::string& token : tokens) {
             const size_t colon = token.find(':');
             double steps = 1;
-            if (colon != std::string::npos && !toNumber(token.substr(colon + 1), steps)) {
-                error = "bad length in " + token;
+            if (colon != std::string::npos &&
+                (!toNumber(token.substr(colon + 1), steps) || steps < 1 || steps > 256)) {
+                error = "bad length in " + token + " (1 to 256 steps)";
                 return false;
             }
             const std::string pitch = token.substr(0, colon);
@@ -232,6 +234,11 @@ bool Score::parse(const std::string& text, std::string& error) {
     }
     if (totalSteps_ <= 0) {
         error = "the score plays nothing (no play line)";
+        return false;
+    }
+    // Ten minutes at most, so a slip in the tempo cannot ask for gigabytes of samples.
+    if (totalSteps_ / (tempo_ * stepsPerBeat_) > 10.0) {
+        error = "the piece is longer than ten minutes";
         return false;
     }
     return true;
