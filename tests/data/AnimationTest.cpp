@@ -116,6 +116,12 @@ TEST(ConstVelocityAnimationTest, MovesForLengthFramesThenStays) {
     log.clear();
     moving.drawTo(target, 100, 100);
     EXPECT_EQ(log, (std::vector<DrawCall>{{'D', 110, 120}}));
+
+    // Offsets from a data file can be anything; the sum must not overflow.
+    ConstVelocityAnimation far(&dot, 2147483647, -2147483647 - 1, 0, 0, 0);
+    log.clear();
+    far.drawTo(target, 100, -100);
+    EXPECT_EQ(log, (std::vector<DrawCall>{{'D', 1 << 30, -(1 << 30)}}));
 }
 
 TEST(StillAnimationTest, ForwardsOnlyToAnimations) {
