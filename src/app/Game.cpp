@@ -16,7 +16,7 @@ bool Game::start(Dialogs* dialogs, AudioOut* audio) {
     }
     soundManager_.setSlot(0, &music_, true, 128);
     soundManager_.open(audio);
-    // [main scene init: scenes module]
+    mainScene_.init();
     return true;
 }
 
@@ -31,9 +31,8 @@ void Game::frame(const KeySource& keys) {
     framebuffer_.fillRect(0, framebuffer_.clipX0(), framebuffer_.clipY0(), framebuffer_.clipX1(),
                           framebuffer_.clipY1());
     input_.poll(keys);
-    // [main scene update and draw: scenes module]
-    testCard_.update(input_);
-    testCard_.draw(framebuffer_);
+    mainScene_.update();
+    mainScene_.draw(framebuffer_);
 }
 
 void Game::stop() {

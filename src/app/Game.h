@@ -4,11 +4,13 @@
 #include <memory>
 
 #include "app/InputState.h"
-#include "app/TestCard.h"
 #include "data/DataManager.h"
 #include "gfx/DIBImage.h"
+#include "scenes/MainScene.h"
+#include "scenes/SceneGlobals.h"
 #include "sound/Sound.h"
 #include "sound/SoundManager.h"
+#include "ui/WindowImages.h"
 
 class AudioOut;
 class Dialogs;
@@ -48,6 +50,7 @@ public:
     InputState& input() { return input_; }
     const SoundManager& soundManager() const { return soundManager_; }
     const Sound& music() const { return music_; }
+    const MainScene& mainScene() const { return mainScene_; }
 
 private:
     // Start-up order; destroyed bottom to top.
@@ -56,11 +59,8 @@ private:
     Font font_;
     Sound music_{kMusicFile};  // a missing file plays silence
     InputState input_;
-    // [window image set of fourteen images: ui module]
-    // [main scene with its windows and blink animation: scenes module]
+    WindowImages windowImages_;
+    MainScene mainScene_;
     DataManager data_;
-    // [scene module globals and its four menus: scenes module]
-
-    // Shown until the main scene takes over update and draw.
-    TestCard testCard_;
+    SceneGlobals sceneGlobals_{input_, data_, mainScene_};
 };

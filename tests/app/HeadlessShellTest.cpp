@@ -1,12 +1,9 @@
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "GameFolderTest.h"
 #include "app/CommandLine.h"
-#include "app/InputState.h"
 #include "gfx/Image.h"
 #include "gfx/ImageFile.h"
 #include "platform/headless/HeadlessShell.h"
@@ -14,35 +11,14 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// Runs each test inside a fresh game folder holding the smallest data file that loads.
-class HeadlessShell : public ::testing::Test {
+// A game folder holding the smallest data file that loads.
+class HeadlessShell : public GameFolderTest {
 protected:
     void SetUp() override {
-        previous_ = fs::current_path();
-        folder_ = fs::temp_directory_path() /
-                  ("vk_headless_" + std::to_string(::getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(folder_);
-        std::ofstream(folder_ / "script.dat") << "SpecialArt normalAttack\n";
-        fs::current_path(folder_);
+        GameFolderTest::SetUp();
+        std::ofstream("script.dat") << "SpecialArt normalAttack\n";
     }
-    void TearDown() override {
-        fs::current_path(previous_);
-        fs::remove_all(folder_);
-    }
-
-    fs::path previous_;
-    fs::path folder_;
 };
-
-// The lamp of a button on the test card.
-Pixel lamp(const Image& picture, Button button) {
-    return picture.pixel(64 + button * 20 + 6, 66);
-}
-
-}  // namespace
 
 TEST_F(HeadlessShell, WritesTheLastFrameAsAPictureOfTheScreenSize) {
     CommandLine options;
@@ -55,33 +31,6 @@ TEST_F(HeadlessShell, WritesTheLastFrameAsAPictureOfTheScreenSize) {
     ASSERT_TRUE(loadImageFile(picture, "shot.png"));
     EXPECT_EQ(picture.width(), 256);
     EXPECT_EQ(picture.height(), 224);
-}
-
-TEST_F(HeadlessShell, ScriptedInputReachesTheGameFrameByFrame) {
-    CommandLine options;
-    options.headless = true;
-    options.screenshot = "shot.png";
-    std::ostringstream err;
-    // Space goes down at frame 1 and is still down in the last frame; the left key was let go.
-    const std::vector<InputStep> input{{0, {0x25}, 0}, {1, {0x20}, 0}};
-    options.frames = 2;
-    ASSERT_EQ(runHeadless(options, input, err), 0) << err.str();
-    Image held;
-    ASSERT_TRUE(loadImageFile(held, "shot.png"));
-    EXPECT_NE(lamp(held, ButtonDecide), lamp(held, ButtonLeft));
-    EXPECT_EQ(lamp(held, ButtonLeft), lamp(held, ButtonUp));
-
-    // A wheel notch lasts one frame only.
-    options.frames = 3;
-    ASSERT_EQ(runHeadless(options, {{1, {}, -1}}, err), 0) << err.str();
-    Image after;
-    ASSERT_TRUE(loadImageFile(after, "shot.png"));
-    EXPECT_EQ(lamp(after, ButtonRight), lamp(after, ButtonUp));
-    options.frames = 2;
-    ASSERT_EQ(runHeadless(options, {{1, {}, -1}}, err), 0) << err.str();
-    Image during;
-    ASSERT_TRUE(loadImageFile(during, "shot.png"));
-    EXPECT_EQ(lamp(during, ButtonRight), lamp(held, ButtonDecide));
 }
 
 TEST_F(HeadlessShell, MissingDataFileEndsWithMinusOneAndNoPicture) {

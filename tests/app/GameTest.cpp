@@ -1,0 +1,40 @@
+#include <fstream>
+
+#include "GameFolderTest.h"
+#include "app/Game.h"
+#include "platform/KeySource.h"
+
+namespace {
+
+class HeldKeys : public KeySource {
+public:
+    bool isDown(int virtualKey) const override { return virtualKey == key; }
+    int key = 0;
+};
+
+using GameStart = GameFolderTest;
+
+}  // namespace
+
+TEST_F(GameStart, BrokenDataFileStopsBeforeTheMusicStarts) {
+    std::ofstream("script.dat") << "Enemy\nmaxHP 12x\n";
+    Game game(nullptr);
+    EXPECT_FALSE(game.start(nullptr, nullptr));
+    EXPECT_EQ(game.soundManager().slotSound(0), nullptr);
+}
+
+TEST_F(GameStart, StartsTheLoopingMusicAndTheFirstScene) {
+    std::ofstream("script.dat") << "SpecialArt normalAttack\n";
+    Game game(nullptr);
+    ASSERT_TRUE(game.start(nullptr, nullptr));
+    EXPECT_EQ(game.soundManager().slotSound(0), &game.music());
+    EXPECT_NE(game.mainScene().currentScene, nullptr);
+
+    // Each frame polls the input before the scene runs.
+    game.attachWindow(1);
+    HeldKeys keys;
+    keys.key = 0x20;
+    game.frame(keys);
+    game.frame(keys);
+    EXPECT_EQ(game.input().heldFrames[ButtonDecide], 2);
+}
