@@ -18,8 +18,8 @@ namespace {
 void useDiskDriver(const std::string& capture) {
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", capture.c_str(), 1);
-    // Milliseconds between device chunks: a little faster than real time.
-    setenv("SDL_DISKAUDIODELAY", "10", 1);
+    // Milliseconds between 50 ms device chunks: twice real time.
+    setenv("SDL_DISKAUDIODELAY", "25", 1);
 }
 
 // The device's samples are in the machine's own byte order (AUDIO_S16SYS).
