@@ -1,5 +1,8 @@
 #include "gfx/DIBImage.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "platform/TextRasterizer.h"
 
 DIBImage::DIBImage(int width, int height) {
@@ -17,6 +20,10 @@ void drawText(DIBImage& target, const std::string& text, int x, int y) {
     if (font == nullptr || font->rasterizer() == nullptr) {
         return;
     }
-    const int right = x + static_cast<int>(text.size() * 8 / 2);
-    font->rasterizer()->drawText(target, text, x, y, right, y + 8, target.textColor());
+    // Each byte is 4 pixels wide; wide arithmetic keeps a long text from wrapping around.
+    const long long right = std::min<long long>(
+        x + static_cast<long long>(std::min<std::size_t>(text.size(), INT_MAX)) * 8 / 2, INT_MAX);
+    const int bottom = y > INT_MAX - 8 ? INT_MAX : y + 8;
+    font->rasterizer()->drawText(target, text, x, y, static_cast<int>(right), bottom,
+                                 target.textColor());
 }
