@@ -9,25 +9,36 @@
 #include "ui/MenuDriver.h"
 #include "ui/YesNoMenu.h"
 
-using uitest::FakeDefinition;
+using namespace uitest;
+using Entries = std::vector<std::pair<std::string, int>>;
 
 namespace {
 
-std::vector<std::pair<std::string, int>> entries(const MenuItem& item) {
-    std::vector<std::pair<std::string, int>> result;
+Entries entries(const MenuItem& item) {
+    Entries result;
     for (const MenuItem* child : item.children) {
         result.push_back({child->text, child->id});
     }
     return result;
 }
 
-using Entries = std::vector<std::pair<std::string, int>>;
-
 MenuButtons press(bool MenuButtons::*button) {
     MenuButtons buttons;
     buttons.*button = true;
     return buttons;
 }
+
+// A hero with two special arts, "fire" and "ice".
+struct ArtfulHero : Fighter {
+    ArtfulHero() : Fighter("hero", 10, 10, 10, 10) {
+        fire.name = "fire";
+        ice.name = "ice";
+        definition.addSpecialArt(&fire, 50);
+        definition.addSpecialArt(&ice, 50);
+    }
+    SpecialArt fire;
+    SpecialArt ice;
+};
 
 TEST(Menus, HoldTheirEntriesWithTheirIds) {
     InitMenu init;
@@ -38,94 +49,49 @@ TEST(Menus, HoldTheirEntriesWithTheirIds) {
     EXPECT_EQ(entries(battle), (Entries{{"たたかう", 1}, {"ひっさつわざ", 0}, {"にげる", 2}}));
     EXPECT_EQ(battle.character, nullptr);
     EXPECT_EQ(init.currentLevel().menu, &init);
-    EXPECT_EQ(init.currentLevel().index, 0);
 }
 
-TEST(MenuManager, CursorStopsAtFirstAndLastEntry) {
+TEST(MenuManager, EnterAndBackKeepEachLevelsCursor) {
+    ArtfulHero hero;
     BattleCommandMenu menu;
-    menu.moveCursor(-1);
-    EXPECT_EQ(menu.currentLevel().index, 0);
-    menu.moveCursor(1);
-    menu.moveCursor(4);
-    EXPECT_EQ(menu.currentLevel().index, 2);
-    menu.moveCursor(-100);
-    EXPECT_EQ(menu.currentItem()->id, BattleCommandMenu::kAttack);
-}
-
-TEST(MenuManager, EnterAndBackRememberEachLevelsCursor) {
-    SpecialArt fire;
-    fire.name = "fire";
-    SpecialArt ice;
-    ice.name = "ice";
-    FakeDefinition definition("hero", 10, 10);
-    definition.arts = {&fire, &ice};
-    CharacterState hero(&definition);
-
-    BattleCommandMenu menu;
-    menu.setCharacter(&hero);
+    menu.setCharacter(&hero.state);
     menu.reset();
     EXPECT_FALSE(menu.enter());  // "たたかう" has no submenu
     menu.moveCursor(1);
     ASSERT_TRUE(menu.enter());
-    EXPECT_EQ(menu.levels.size(), 2u);
     EXPECT_EQ(entries(*menu.currentLevel().menu), (Entries{{"fire", 3}, {"ice", 4}}));
     EXPECT_EQ(menu.currentLevel().index, 0);
     menu.moveCursor(1);
     EXPECT_EQ(menu.currentItem()->id, 4);
     EXPECT_FALSE(menu.enter());
-
     ASSERT_TRUE(menu.back());
     EXPECT_EQ(menu.currentItem()->id, BattleCommandMenu::kSpecialArts);
     EXPECT_FALSE(menu.back());
     EXPECT_EQ(menu.levels.size(), 1u);
-    // Entering again starts the submenu at its first entry.
-    ASSERT_TRUE(menu.enter());
+    ASSERT_TRUE(menu.enter());  // opened again at its first entry
     EXPECT_EQ(menu.currentLevel().index, 0);
     menu.reset();
     EXPECT_EQ(menu.levels.size(), 1u);
     EXPECT_EQ(menu.currentLevel().index, 0);
-}
 
-TEST(MenuManager, EmptiedLevelStackActsAsRootLevel) {
-    InitMenu menu;
-    menu.levels.clear();
+    menu.levels.clear();  // an emptied stack acts as the root level
     menu.moveCursor(1);
-    EXPECT_FALSE(menu.enter());
     EXPECT_FALSE(menu.back());
-    EXPECT_EQ(menu.currentLevel().menu, &menu);
-    EXPECT_EQ(menu.currentItem()->id, InitMenu::kFight);
-    menu.reset();
-    EXPECT_EQ(menu.levels.size(), 1u);
+    EXPECT_EQ(menu.currentItem()->id, BattleCommandMenu::kAttack);
 }
 
-TEST(MenuManager, DisabledEntriesAndLevels) {
-    YesNoMenu menu;
-    MenuItem sub("sub", 9);
-    MenuItem& yes = *menu.children[0];
-    yes.children.push_back(&sub);
-    yes.enabled = false;
-    EXPECT_FALSE(menu.enter());
-    yes.enabled = true;
-    ASSERT_TRUE(menu.enter());
-    EXPECT_EQ(menu.currentItem(), &sub);
-    yes.enabled = false;  // a choice needs its level's own entry enabled
-    EXPECT_EQ(menu.currentItem(), nullptr);
-}
-
-TEST(BattleCommandMenu, CharacterWithoutArtsOrNoCharacter) {
-    FakeDefinition definition("hero", 10, 10);
-    CharacterState hero(&definition);
+TEST(BattleCommandMenu, RebuildsArtsForEachCharacter) {
+    ArtfulHero hero;
+    Fighter plain("plain", 1, 1, 1, 1);
     BattleCommandMenu menu;
-    menu.setCharacter(&hero);
+    menu.setCharacter(&hero.state);
+    menu.setCharacter(&plain.state);
     menu.reset();
     menu.moveCursor(1);
     EXPECT_FALSE(menu.enter());
     EXPECT_EQ(menu.currentItem()->id, BattleCommandMenu::kSpecialArts);
-
-    SpecialArt art;
-    definition.arts = {&art};
-    menu.setCharacter(&hero);
-    EXPECT_EQ(menu.children[1]->children.size(), 1u);
+    menu.setCharacter(&hero.state);
+    EXPECT_EQ(menu.children[1]->children.size(), 2u);
     menu.setCharacter(nullptr);
     EXPECT_EQ(menu.character, nullptr);
     EXPECT_TRUE(menu.children[1]->children.empty());
@@ -134,12 +100,8 @@ TEST(BattleCommandMenu, CharacterWithoutArtsOrNoCharacter) {
 TEST(CharacterSelectMenu, FillsFromRosterAndKeepsCursor) {
     DataManager registry;
     registry.setQuiet(true);
-    registry.setLoadImages(false);
     ASSERT_TRUE(registry.loadFromMemory(
-        "SpecialArt normalAttack\nname hit\n"
-        "Player\nname Aki\nmaxHP 10\nPlayer\nname Ben\nmaxHP 10\nPlayer\nname Cid\nmaxHP 10\n"
-        "Me\nmaxHP 1\n"))
-        << registry.lastError().code << " line " << registry.lastError().line;
+        "SpecialArt normalAttack\nPlayer\nname Aki\nPlayer\nname Ben\nPlayer\nname Cid\nMe\n"));
     CharacterSelectMenu menu;
     menu.fillFromRoster(&registry);
     EXPECT_EQ(entries(menu), (Entries{{"Aki", 0}, {"Ben", 1}, {"Cid", 2}}));
@@ -147,60 +109,42 @@ TEST(CharacterSelectMenu, FillsFromRosterAndKeepsCursor) {
     menu.fillFromRoster(&registry);
     EXPECT_EQ(menu.currentItem()->text, "Cid");
     EXPECT_EQ(menu.children.size(), 3u);
-}
 
-TEST(CharacterSelectMenu, EmptyRosterLeavesNoChoice) {
-    CharacterSelectMenu menu;
+    // An empty roster leaves no choice; the cursor stays on 0 for heroes arriving later.
     menu.fillFromRoster(nullptr);
-    EXPECT_TRUE(menu.children.empty());
     EXPECT_EQ(menu.currentItem(), nullptr);
     EXPECT_FALSE(menu.enter());
     menu.moveCursor(-1);
     menu.moveCursor(1);
-    // Heroes arriving later find the cursor on the first of them.
-    MenuItem hero("hero", 0);
-    menu.children.push_back(&hero);
-    EXPECT_EQ(menu.currentItem(), &hero);
+    menu.fillFromRoster(&registry);
+    ASSERT_NE(menu.currentItem(), nullptr);
+    EXPECT_EQ(menu.currentItem()->text, "Aki");
 }
 
 TEST(DriveMenu, FollowsTheButtonProtocolOnAGrid) {
+    ArtfulHero hero;
     BattleCommandMenu menu;  // shown as two columns
+    menu.setCharacter(&hero.state);
     EXPECT_EQ(driveMenuButtons(menu, MenuButtons{}, 2), MenuAction::None);
     driveMenuButtons(menu, press(&MenuButtons::right), 2);
-    EXPECT_EQ(menu.currentLevel().index, 1);
     driveMenuButtons(menu, press(&MenuButtons::down), 2);  // index 3 stops on the last
     EXPECT_EQ(menu.currentLevel().index, 2);
     driveMenuButtons(menu, press(&MenuButtons::up), 2);
-    EXPECT_EQ(menu.currentLevel().index, 0);
     driveMenuButtons(menu, press(&MenuButtons::left), 2);
     EXPECT_EQ(menu.currentLevel().index, 0);
 
-    // The first pressed button in Left, Right, Up, Down, Decide, Cancel order wins.
-    MenuButtons several;
-    several.decide = true;
-    several.down = true;
-    EXPECT_EQ(driveMenuButtons(menu, several, 2), MenuAction::None);
+    MenuButtons downAndDecide;  // Down comes before Decide
+    downAndDecide.down = downAndDecide.decide = true;
+    EXPECT_EQ(driveMenuButtons(menu, downAndDecide, 2), MenuAction::None);
     EXPECT_EQ(menu.currentLevel().index, 2);
-
     EXPECT_EQ(driveMenuButtons(menu, press(&MenuButtons::decide), 2), MenuAction::Decided);
     EXPECT_EQ(menu.currentItem()->id, BattleCommandMenu::kRunAway);
-    EXPECT_EQ(driveMenuButtons(menu, press(&MenuButtons::cancel), 2), MenuAction::Cancelled);
-}
 
-TEST(DriveMenu, DecideOpensSubmenuAndCancelClosesIt) {
-    SpecialArt art;
-    FakeDefinition definition("hero", 10, 10);
-    definition.arts = {&art};
-    CharacterState hero(&definition);
-    BattleCommandMenu menu;
-    menu.setCharacter(&hero);
-    menu.reset();
-    menu.moveCursor(1);
+    menu.moveCursor(-1);  // decide opens the arts, cancel closes them again
     EXPECT_EQ(driveMenuButtons(menu, press(&MenuButtons::decide), 2), MenuAction::None);
     EXPECT_EQ(menu.levels.size(), 2u);
     EXPECT_EQ(driveMenuButtons(menu, press(&MenuButtons::cancel), 2), MenuAction::None);
-    EXPECT_EQ(menu.levels.size(), 1u);
-    EXPECT_EQ(menu.currentLevel().index, 1);
+    EXPECT_EQ(driveMenuButtons(menu, press(&MenuButtons::cancel), 2), MenuAction::Cancelled);
 
     CharacterSelectMenu empty;
     EXPECT_EQ(driveMenuButtons(empty, press(&MenuButtons::decide), 4), MenuAction::None);
