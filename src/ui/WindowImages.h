@@ -37,7 +37,7 @@ public:
     WindowImages(const WindowImages&) = delete;
     WindowImages& operator=(const WindowImages&) = delete;
 
-    // The instance constructed last and still alive, or null.
+    // The live instance, or null.
     static WindowImages* instance() { return current_; }
 
     const Image& image(WindowPart part) const { return *images_[index(part)]; }
