@@ -16,73 +16,53 @@ public:
     }
 };
 
-// The colours along one row of the target, from x0 to x1 (exclusive).
-std::vector<Pixel> rowColours(const Image& target, int y, int x0, int x1) {
-    std::vector<Pixel> colours;
+// Row y of the target from x0 as runs of (colour, length), up to x1.
+std::vector<std::pair<Pixel, int>> runs(const Image& target, int y, int x0, int x1) {
+    std::vector<std::pair<Pixel, int>> out;
     for (int x = x0; x < x1; ++x) {
-        colours.push_back(target.pixel(x, y));
+        if (out.empty() || out.back().first != target.pixel(x, y)) {
+            out.emplace_back(target.pixel(x, y), 0);
+        }
+        ++out.back().second;
     }
-    return colours;
+    return out;
 }
 
-std::vector<Pixel> run(std::initializer_list<std::pair<Pixel, int>> parts) {
-    std::vector<Pixel> colours;
-    for (const auto& [colour, count] : parts) {
-        colours.insert(colours.end(), count, colour);
-    }
-    return colours;
-}
+using Runs = std::vector<std::pair<Pixel, int>>;
 
 }  // namespace
 
-TEST(Gauge, SplitsTheBoundaryTileAtTheExactPixel) {
-    const Tile full(kFull);
-    const Tile empty(kEmpty);
+TEST(Gauge, SplitsTheBoundaryTileAndRestoresTheClip) {
+    const Tile full(kFull), empty(kEmpty);
     Image screen;
     screen.resize(64, 32);
     screen.setClip(1, 2, 60, 30);
     drawGauge(screen, 10, 4, 13, 24, 8, full, empty);
-    for (int y = 4; y < 12; ++y) {
-        EXPECT_EQ(rowColours(screen, y, 9, 35), run({{0, 1}, {kFull, 13}, {kEmpty, 11}, {0, 1}}));
-    }
-    EXPECT_EQ(rowColours(screen, 3, 0, 64), run({{0, 64}}));
-    EXPECT_EQ(rowColours(screen, 12, 0, 64), run({{0, 64}}));
+    EXPECT_EQ(runs(screen, 4, 0, 64), (Runs{{0, 10}, {kFull, 13}, {kEmpty, 11}, {0, 30}}));
+    EXPECT_EQ(runs(screen, 11, 0, 64), runs(screen, 4, 0, 64));
+    EXPECT_EQ(runs(screen, 12, 0, 64), (Runs{{0, 64}}));
     EXPECT_EQ(screen.clipX0(), 1);
-    EXPECT_EQ(screen.clipY0(), 2);
-    EXPECT_EQ(screen.clipX1(), 60);
     EXPECT_EQ(screen.clipY1(), 30);
+
+    screen.resize(64, 32);
+    drawGauge(screen, 0, 0, 99, 4, 2, full, empty);  // clamped to 4 of 4, 4 pixels a unit
+    drawGauge(screen, 0, 8, -5, 4, 2, full, empty);
+    EXPECT_EQ(runs(screen, 0, 0, 20), (Runs{{kFull, 16}, {0, 4}}));
+    EXPECT_EQ(runs(screen, 8, 0, 20), (Runs{{kEmpty, 16}, {0, 4}}));
 }
 
-TEST(Gauge, ClampsTheValueAndScalesByTheDivisor) {
-    const Tile full(kFull);
-    const Tile empty(kEmpty);
-    Image screen;
-    screen.resize(64, 8);
-    drawGauge(screen, 0, 0, 99, 4, 2, full, empty);  // 4 of 4 at 4 pixels a unit
-    EXPECT_EQ(rowColours(screen, 0, 0, 17), run({{kFull, 16}, {0, 1}}));
-    screen.resize(64, 8);
-    drawGauge(screen, 0, 0, -5, 4, 2, full, empty);
-    EXPECT_EQ(rowColours(screen, 0, 0, 17), run({{kEmpty, 16}, {0, 1}}));
-}
-
-TEST(Gauge, RowsShowTheNextUnitsOfTheValue) {
-    const Tile full(kFull);
-    const Tile empty(kEmpty);
+TEST(Gauge, RowsShowTheNextUnitsAndNonsenseDrawsNothing) {
+    const Tile full(kFull), empty(kEmpty);
     Image screen;
     screen.resize(64, 32);
     drawGaugeRows(screen, 0, 0, 30, 24, 48, 8, full, empty);
-    EXPECT_EQ(rowColours(screen, 0, 0, 25), run({{kFull, 24}, {0, 1}}));
-    EXPECT_EQ(rowColours(screen, 8, 0, 25), run({{kFull, 6}, {kEmpty, 18}, {0, 1}}));
-    EXPECT_EQ(rowColours(screen, 16, 0, 25), run({{0, 25}}));
-}
+    EXPECT_EQ(runs(screen, 0, 0, 30), (Runs{{kFull, 24}, {0, 6}}));
+    EXPECT_EQ(runs(screen, 8, 0, 30), (Runs{{kFull, 6}, {kEmpty, 18}, {0, 6}}));
+    EXPECT_EQ(runs(screen, 16, 0, 30), (Runs{{0, 30}}));
 
-TEST(Gauge, NonsenseDivisorOrRowLengthDrawsNothing) {
-    const Tile full(kFull);
-    const Tile empty(kEmpty);
-    Image screen;
     screen.resize(64, 32);
-    drawGauge(screen, 0, 0, 5, 10, 0, full, empty);
-    drawGaugeRows(screen, 0, 0, 5, 0, 10, 8, full, empty);  // would never finish
-    drawGaugeRows(screen, 0, 0, 5, -3, 10, 8, full, empty);
-    EXPECT_EQ(rowColours(screen, 0, 0, 64), run({{0, 64}}));
+    drawGauge(screen, 0, 0, 5, 10, 0, full, empty);          // no divisor
+    drawGaugeRows(screen, 0, 0, 5, 0, 10, 8, full, empty);   // would never finish
+    drawGaugeRows(screen, 0, 0, 5, -3, 10, 8, full, empty);  // nor this
+    EXPECT_EQ(runs(screen, 0, 0, 64), (Runs{{0, 64}}));
 }
