@@ -6,7 +6,6 @@
 #include "data/Random.h"
 #include "data/SpecialArt.h"
 #include "scenes/DamageEvent.h"
-#include "scenes/MessageEvent.h"
 
 namespace {
 
@@ -72,31 +71,6 @@ TEST_F(BattleEventTest, HitThatLeavesTheTargetStanding) {
     EXPECT_EQ(g.enemy->hp(), 10);
 }
 
-TEST_F(BattleEventTest, DefeatLeavesLostAndWonLinesAndTheGrayFace) {
-    g.enemy->subtractHP(25);
-    DamageEvent event(g, g.hero, g.enemy, h.data.normalAttack());
-    m.heroPicture.animation = g.hero->faceImage(1);
-    event.step();
-    // The normal attack has no animation: the attacker's picture stays as it was.
-    EXPECT_EQ(m.heroPicture.animation, g.hero->faceImage(1));
-    event.step();
-    event.step();
-    ASSERT_EQ(event.followUps.size(), 2u);
-    EXPECT_EQ(m.enemyPicture.animation, g.enemy->faceImage(1));
-
-    auto followUps = event.takeFollowUps();
-    EXPECT_TRUE(event.followUps.empty());
-    auto* lost = dynamic_cast<MessageEvent*>(followUps[0].get());
-    auto* won = dynamic_cast<MessageEvent*>(followUps[1].get());
-    ASSERT_TRUE(lost && won);
-    lost->step();
-    EXPECT_EQ(h.messageLine(), "Splat...");
-    EXPECT_FALSE(lost->isDone());
-    lost->step();
-    EXPECT_TRUE(lost->isDone());
-    EXPECT_EQ(won->text, "Victory!");
-}
-
 TEST_F(BattleEventTest, DefeatWithoutLinesAndOddStrengths) {
     CharacterState* ben = h.data.playerState(1);
     CharacterState* golem = h.data.enemyState(1);
@@ -129,23 +103,6 @@ TEST_F(BattleEventTest, DefeatWithoutLinesAndOddStrengths) {
     ASSERT_EQ(fell.followUps.size(), 1u);
     fell.followUps[0]->step();
     EXPECT_EQ(h.messageLine(), "Golemは　たおれた");
-}
-
-TEST_F(BattleEventTest, EnemyHitsHeroTheOtherWayRound) {
-    SpecialArt claw;
-    claw.name = "Claw";
-    claw.strength = 500;
-    claw.animation = art("fire")->animation;
-    DamageEvent event(g, g.enemy, g.hero, &claw);
-    event.step();
-    EXPECT_EQ(m.enemyPicture.animation, claw.animation);
-    event.step();
-    EXPECT_EQ(m.heroPicture.animation, &event.flash);
-    EXPECT_EQ(event.flash.content, g.hero->faceImage(0));
-    EXPECT_EQ(m.enemyPicture.animation, g.enemy->faceImage(0));
-    event.step();
-    EXPECT_EQ(m.heroPicture.animation, g.hero->faceImage(1));
-    ASSERT_EQ(event.followUps.size(), 1u);  // Slime has no "won" line
 }
 
 TEST_F(BattleEventTest, CoinTossOrdersTheTurn) {
@@ -207,6 +164,7 @@ TEST_F(BattleEventTest, TurnPlaysLineByLineAndDropsTheFallenEnemysCommand) {
     EXPECT_EQ(h.messageLine(), "Slimeは　10　のダメージをうけた！");
     frame(true);  // the event ends and its first follow-up shows in the same frame
     EXPECT_EQ(h.messageLine(), "Splat...");
+    EXPECT_EQ(m.enemyPicture.animation, g.enemy->faceImage(1));
     EXPECT_EQ(g.eventQueue.size(), 2u);
     frame(true);
     EXPECT_EQ(h.messageLine(), "Victory!");

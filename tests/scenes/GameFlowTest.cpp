@@ -229,7 +229,14 @@ TEST(GameFlowTest, LosingEveryHeroReachesGameOver) {
     for (int i = 0; i < 20 && h.current() == &s.battleCommandScene; ++i) {
         h.press(ButtonDecide);
         while (h.current() == &s.battleDemoScene) {
-            sawFall = sawFall || h.messageLine() == "Ayaは　たおれた";
+            if (h.messageLine() == "Ayaは　999　のダメージをうけた！") {
+                EXPECT_TRUE(m.heroPicture.animate);  // the hero's face blinks
+                EXPECT_EQ(m.enemyPicture.animation, h.data.enemyState(0)->faceImage(0));
+            }
+            if (h.messageLine() == "Ayaは　たおれた") {
+                sawFall = true;
+                EXPECT_EQ(m.heroPicture.animation, h.data.playerState(0)->faceImage(1));
+            }
             h.press(ButtonDecide);
         }
     }

@@ -7,6 +7,7 @@ GameHarness::GameHarness(const std::string& fixture, unsigned seed) {
     data.setQuiet(true);
     data.setLoadImages(false);
     loaded = data.load(std::string(VK_SOURCE_DIR) + "/tests/fixtures/scenes/" + fixture);
+    framebuffer.selectFont(&font);
     Random::seed(seed);
     mainScene.init();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -7,6 +8,7 @@
 #include "data/DataManager.h"
 #include "gfx/DIBImage.h"
 #include "platform/KeySource.h"
+#include "platform/TextRasterizer.h"
 #include "scenes/MainScene.h"
 #include "scenes/SceneGlobals.h"
 #include "scenes/SceneSet.h"
@@ -17,6 +19,17 @@ class ScriptedKeys : public KeySource {
 public:
     bool isDown(int virtualKey) const override { return down.count(virtualKey) != 0; }
     std::set<int> down;
+};
+
+// Draws every text as a solid box of its colour, 4 pixels a byte and 8 high, so a test can
+// see where text landed without a font.
+class BoxText : public TextRasterizer {
+public:
+    void drawText(Image& target, const std::string& text, int left, int top, int right, int bottom,
+                  Pixel colour) override {
+        const int width = static_cast<int>(text.size()) * 4;
+        target.fillRect(colour, left, top, std::min(right, left + width), bottom);
+    }
 };
 
 // The game's objects built in the app's start-up order, without a window: the window images
@@ -43,6 +56,8 @@ public:
 
     InputState input;
     ScriptedKeys keys;
+    BoxText text;
+    Font font{&text};
     DIBImage framebuffer{256, 224};
     WindowImages windowImages;
     MainScene mainScene;

@@ -42,43 +42,6 @@ std::pair<std::size_t, int> blinkPosition(int steps) {
 
 }  // namespace
 
-TEST(MainSceneTest, TransitionTableAndFallBack) {
-    GameHarness h("battle.dat");
-    ASSERT_TRUE(h.loaded);
-    SceneSet& s = h.scenes();
-    struct Row {
-        Scene* from;
-        int result;
-        Scene* to;
-    };
-    const Row rows[] = {
-        {&s.startScene, 0, &s.startSelectScene},
-        {&s.startScene, 1, &s.endScene},
-        {&s.startScene, 2, &s.gameOverScene},
-        {&s.startSelectScene, 0, &s.characterSelectScene},
-        {&s.startSelectScene, 1, &s.startScene},
-        {&s.characterSelectScene, 0, &s.characterConfirmScene},
-        {&s.characterConfirmScene, 0, &s.battleStartScene},
-        {&s.characterConfirmScene, 1, &s.characterSelectScene},
-        {&s.battleStartScene, 0, &s.battleCommandScene},
-        {&s.battleCommandScene, 0, &s.battleDemoScene},
-        {&s.battleCommandScene, 1, &s.startScene},
-        {&s.battleDemoScene, 0, &s.winScene},
-        {&s.battleDemoScene, 1, &s.battleCommandScene},
-        {&s.winScene, 0, &s.startScene},
-        // Results without a row begin the same scene again.
-        {&s.endScene, 0, &s.endScene},
-        {&s.gameOverScene, 0, &s.gameOverScene},
-        {&s.startScene, 3, &s.startScene},
-        {&s.characterSelectScene, 1, &s.characterSelectScene},
-    };
-    for (const Row& row : rows) {
-        h.mainScene.currentScene = row.from;
-        row.from->result = row.result;
-        EXPECT_EQ(h.mainScene.nextScene(), row.to) << "result " << row.result;
-    }
-}
-
 TEST(MainSceneTest, ScenesFinishingInBeginCompleteWithinOneUpdate) {
     MainScene main;
     ProbeScene a, b, c;
@@ -131,6 +94,9 @@ TEST(MainSceneTest, DrawsBackgroundAndEmptyLowerStatusBox) {
     EXPECT_EQ(h.framebuffer.pixel(150, 190) & 0xFFFFFF, 0xFFBF9Fu);
     // The map window covers the hidden status window with its black fill.
     EXPECT_EQ(h.framebuffer.pixel(60, 130) & 0xFFFFFF, 0u);
+    // The heading in black at the message window's margins, the window fill beside it.
+    EXPECT_EQ(h.framebuffer.pixel(33, 73) & 0xFFFFFF, 0u);
+    EXPECT_EQ(h.framebuffer.pixel(33, 66) & 0xFFFFFF, 0xFFBF9Fu);
 }
 
 TEST(MainSceneTest, BlinkStepsTwicePerFrameWhileTheMapShows) {
