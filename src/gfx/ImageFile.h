@@ -12,7 +12,9 @@ constexpr long long kMaxImagePixels = 16LL * 1024 * 1024;
 // Reads a picture file into the image, choosing the reader by the extension ("bmp" or "png",
 // any case). A backslash in the name is read as a folder separator off Windows.
 bool loadImageFile(Image& image, const std::string& fileName);
-// Uncompressed Windows bitmaps: 4, 8, 16 (5-5-5), 24 and 32 bits per pixel.
+// Uncompressed Windows bitmaps: 4, 8, 16 (5-5-5), 24 and 32 bits per pixel, stored bottom-up
+// or top-down. A file that ends early still loads; the missing pixels repeat the last value.
 bool loadBmp(Image& image, const std::string& fileName);
-// PNG through libpng, every colour type, converted to 0xAARRGGBB.
+// PNG through libpng, every colour type, converted to 0xAARRGGBB (top byte 0 unless the file
+// carries transparency). A broken file is named on stderr with libpng's reason.
 bool loadPng(Image& image, const std::string& fileName);
