@@ -30,6 +30,8 @@ int cellIndex(unsigned code) {
     return 256 + leadIndex * kTrailCount + static_cast<int>(trail - 0x40);
 }
 
+constexpr const char* kCannotOpen = "Cannot open the game font ";
+
 // A hollow box filling most of a cell of the given width.
 void drawBox(std::array<std::uint8_t, 8>& rows, int width) {
     const std::uint8_t full = width == 8 ? 0x7E : 0xE0;
@@ -44,12 +46,12 @@ std::unique_ptr<FreeTypeText> FreeTypeText::open(std::string& error) {
     if (fromEnvironment != nullptr && *fromEnvironment != '\0') {
         auto text = openFile(fromEnvironment, error);
         if (text == nullptr) {
-            error += " (the font was chosen by the VK_FONT environment variable)";
+            error += " (the font named by the VK_FONT environment variable)";
         }
         return text;
     }
     auto text = openFile(kDefaultFontPath, error);
-    if (text == nullptr) {
+    if (text == nullptr && error.rfind(kCannotOpen, 0) == 0) {
         error += " (install the Debian package fonts-misaki, or name a font file in VK_FONT)";
     }
     return text;
@@ -63,7 +65,7 @@ std::unique_ptr<FreeTypeText> FreeTypeText::openFile(const std::string& path, st
     }
     if (FT_New_Face(text->library_, path.c_str(), 0, &text->face_) != 0) {
         text->face_ = nullptr;
-        error = "Cannot open the game font " + path;
+        error = kCannotOpen + path;
         return nullptr;
     }
     FT_Face face = text->face_;
