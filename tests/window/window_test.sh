@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The desktop window under a virtual X server:
 #  1. at scale 1 the window is the menu strip (12 rows) over the 256 x 224 picture, which equals
-#     the headless picture of the same game folder; F10 then X quits with exit code 0;
+#     the headless picture of the same game folder; Alt+H then V opens the About box, which
+#     Return closes; F10 then X quits with exit code 0;
 #  2. at scale 2 the same picture appears zoomed, and quitting through the menu with mouse
 #     clicks exits with 0 too.
 # Usage: window_test.sh VELKAROS XWD_COMPARE WORK_DIR
@@ -12,7 +13,7 @@ work=$3
 strip=12
 title='ケルモラのラスト風バトルシステム'
 
-for tool in Xvfb xdotool xwd; do
+for tool in Xvfb xdotool xwd xwininfo; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is not installed (scripts/deps.sh installs it)"
         exit 77
@@ -26,7 +27,8 @@ printf 'SpecialArt normalAttack\n' >"$work/game/script.dat"
 xvfb_pid=""
 game_pid=""
 cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+    # A game stuck in a modal box may not answer TERM.
+    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
 }
 trap cleanup EXIT
@@ -98,8 +100,31 @@ expect_exit_zero() {
     [ "$status" -eq 0 ] || fail "$1 ended the game with exit code $status: $(cat "$work/game.log")"
 }
 
+# Waits for the About box to come (shown) or go (gone); sets box to its window id.
+expect_box() {
+    for _ in $(seq 50); do
+        box=$(xwininfo -root -children | grep -F '"バージョン情報"' | awk '{print $1}' | head -n 1)
+        if [ "$1" = shown ] && [ -n "$box" ]; then
+            return 0
+        elif [ "$1" = gone ] && [ -z "$box" ]; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "the About box was not $1"
+}
+
 start_game
 expect_picture 1
+xdotool windowfocus --sync "$window" || fail "cannot focus the window"
+xdotool key alt+h
+sleep 0.2
+xdotool key v
+expect_box shown
+xdotool key --window "$box" Return
+expect_box gone
+kill -0 "$game_pid" 2>/dev/null || fail "the game ended with the About box"
+
 xdotool windowfocus --sync "$window" || fail "cannot focus the window"
 xdotool key F10
 sleep 0.2
