@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows game with mingw-w64 and assembles a portable folder:
+#   build-win32/velkaros/            velkaros.exe, script.dat, image\, sound\
+#   build-win32/velkaros-win64.zip   the same folder, zipped
+# The game's content comes from the Linux build's game folder (build/game), built if needed.
+# WIN32_BUILD_DIR and LINUX_BUILD_DIR choose other build directories.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+out=${WIN32_BUILD_DIR:-$root/build-win32}
+linux=${LINUX_BUILD_DIR:-$root/build}
+case "$out" in /*) ;; *) out=$root/$out ;; esac
+case "$linux" in /*) ;; *) linux=$root/$linux ;; esac
+
+"$root/scripts/windows/deps.sh"
+
+# libpng from Debian's own source package, fetched and unpacked once.
+png_source() { find "$out/libpng" -mindepth 2 -maxdepth 2 -name png.c -printf '%h\n' 2>/dev/null | head -n 1; }
+if [ -z "$(png_source)" ]; then
+    mkdir -p "$out/libpng"
+    (cd "$out/libpng" && apt-get source -qq libpng1.6)
+fi
+png_dir=$(png_source)
+[ -n "$png_dir" ] || { echo "build.sh: no libpng source in $out/libpng" >&2; exit 1; }
+
+cmake -S "$root" -B "$out/cmake" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVK_LIBPNG_SOURCE_DIR="$png_dir" >/dev/null
+cmake --build "$out/cmake" --target velkaros
+
+if [ ! -f "$linux/CMakeCache.txt" ]; then
+    cmake -S "$root" -B "$linux" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+cmake --build "$linux" --target game_content
+
+folder=$out/velkaros
+rm -rf "$folder" "$out/velkaros-win64.zip"
+mkdir -p "$folder"
+x86_64-w64-mingw32-strip -o "$folder/velkaros.exe" "$out/cmake/game/velkaros.exe"
+cp "$linux/game/script.dat" "$folder/"
+cp -r "$linux/game/image" "$linux/game/sound" "$folder/"
+(cd "$out" && zip -qr velkaros-win64.zip velkaros)
+echo "Windows game folder: $folder"
+echo "Zip: $out/velkaros-win64.zip"

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/TextRasterizer.h"
+
+// The game font through GDI: an 8-pixel "ＭＳ ゴシック" made with CreateFontA, drawn with
+// DrawTextA (DT_WORDBREAK) into a 32-bit DIB section selected into a memory device context.
+// The target's pixels under the visible part of the text rectangle are copied into the DIB
+// section, GDI draws on them, and the same pixels are copied back: the result is exactly GDI
+// drawing on the target's own memory, with a transparent background, clipped to the text
+// rectangle and to the target's clip rectangle. The DIB section is made again only when a
+// target of another size comes, so drawing text allocates nothing.
+class GdiTextRasterizer : public TextRasterizer {
+public:
+    GdiTextRasterizer();
+    ~GdiTextRasterizer() override;
+    GdiTextRasterizer(const GdiTextRasterizer&) = delete;
+    GdiTextRasterizer& operator=(const GdiTextRasterizer&) = delete;
+
+    void drawText(Image& target, const std::string& text, int left, int top, int right, int bottom,
+                  Pixel colour) override;
+
+    // The colour reference GDI gets for a pixel value: 0xAARRGGBB becomes 0x00BBGGRR.
+    static COLORREF toColorRef(Pixel colour);
+    HFONT font() const { return font_; }
+
+private:
+    // A DIB section of the given size selected into the device context; false when GDI fails.
+    bool ensureSurface(int width, int height);
+    void releaseSurface();
+
+    HDC dc_ = nullptr;
+    HFONT font_ = nullptr;
+    HGDIOBJ previousFont_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previousBitmap_ = nullptr;
+    Pixel* pixels_ = nullptr;  // top-down rows, owned by bitmap_
+    int width_ = 0;
+    int height_ = 0;
+};

@@ -1,0 +1,27 @@
+// The Windows executable: the game in its window, started in the game folder (script.dat,
+// image\, sound\) or in the folder given by --data.
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/win32/Win32Options.h"
+#include "platform/win32/Win32Shell.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    Win32Options options;
+    std::string error;
+    if (!options.parse(std::vector<std::string>(__argv + 1, __argv + __argc), error)) {
+        MessageBoxA(nullptr, error.c_str(), nullptr, MB_OK | MB_ICONERROR);
+        return 2;
+    }
+    // Every game file is named relative to the game folder, so change into it first.
+    if (!options.dataDir.empty() && !SetCurrentDirectoryA(options.dataDir.c_str())) {
+        const std::string text = "cannot use the game folder '" + options.dataDir + "'";
+        MessageBoxA(nullptr, text.c_str(), nullptr, MB_OK | MB_ICONERROR);
+        return 1;
+    }
+    Win32Shell shell(instance, options);
+    return shell.run(showCommand);
+}
