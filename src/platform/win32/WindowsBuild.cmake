@@ -89,5 +89,9 @@ if(VK_BUILD_TESTS)
     vk_windows_test(test_scenes scenes LIBRARIES vk_app)
     vk_windows_test(test_app app EXCLUDE HeadlessShellTest.cpp ScriptedKeySourceTest.cpp
                     LIBRARIES vk_app)
-    vk_windows_test(test_win32 win32 LIBRARIES vk_win32)
+    vk_windows_test(test_win32 win32 LIBRARIES vk_win32 version)
+    # The shell's tests read the executable's own menu and version record.
+    if(TARGET test_win32)
+        target_sources(test_win32 PRIVATE ${win32_dir}/velkaros.rc)
+    endif()
 endif()
