@@ -1,0 +1,263 @@
+#include "autoplay/AutoPlayer.h"
+
+#include <string>
+#include <vector>
+
+#include "app/Game.h"
+#include "data/Animation.h"
+#include "data/CharacterState.h"
+#include "data/SpecialArt.h"
+#include "platform/headless/StderrDialogs.h"
+#include "scenes/SceneSet.h"
+#include "ui/BattleCommandMenu.h"
+#include "ui/MenuManager.h"
+
+namespace {
+
+// Frames to wait into an art's animation, and into the marker's walk, before a picture.
+constexpr int kArtFrames = 10;
+constexpr int kWalkFrames = 14;
+// Ids of the menus' entries the player picks.
+constexpr int kFight = 0;
+constexpr int kYes = 0;
+constexpr int kArtList = 0;
+
+template <typename SceneType>
+bool is(const Scene* scene) {
+    return dynamic_cast<const SceneType*>(scene) != nullptr;
+}
+
+// The number in a battle-ground heading ("だい 3 けっせんじょう"), or 0 for other lines.
+int headingNumber(const std::string& line) {
+    const std::string before = "だい ";
+    const std::string after = " けっせんじょう";
+    if (line.size() <= before.size() + after.size() || line.rfind(before, 0) != 0 ||
+        line.compare(line.size() - after.size(), after.size(), after) != 0) {
+        return 0;
+    }
+    const std::string digits =
+        line.substr(before.size(), line.size() - before.size() - after.size());
+    if (digits.empty() || digits.size() > 6 ||
+        digits.find_first_not_of("0123456789") != std::string::npos) {
+        return 0;
+    }
+    return std::stoi(digits);
+}
+
+}  // namespace
+
+AutoPlayer::AutoPlayer(Strategy strategy, int normalStrength, TextRasterizer* text)
+    : strategy_(strategy), normalStrength_(normalStrength), text_(text) {}
+
+AutoPlayer::~AutoPlayer() = default;
+
+GameRecord AutoPlayer::play(std::uint32_t seed) {
+    record_ = GameRecord{};
+    record_.seed = seed;
+    keys_.down.clear();
+    chosenArt_ = nullptr;
+
+    StderrDialogs dialogs;
+    game_ = std::make_unique<Game>(text_);
+    if (!game_->start(&dialogs, nullptr)) {
+        record_.error = "script.dat did not load";
+        game_.reset();
+        return record_;
+    }
+    game_->attachWindow(seed);
+
+    while (!record_.won && !record_.lost && record_.error.empty()) {
+        if (record_.frames >= kMaxFrames) {
+            record_.error = "no ending after " + std::to_string(kMaxFrames) + " frames";
+            break;
+        }
+        const Scene* scene = screen().currentScene;
+        if (is<StartScene>(scene)) {
+            onStart();
+        } else if (is<StartSelectScene>(scene) || is<CharacterConfirmScene>(scene)) {
+            // "しょうぶする" and "はい" are both the first entry, id 0.
+            static_assert(kFight == kYes);
+            if (screen().optionWindow.menu == nullptr ||
+                !choose(*screen().optionWindow.menu, kYes)) {
+                record_.error = "a menu without its first entry";
+            }
+        } else if (is<CharacterSelectScene>(scene)) {
+            onHeroSelection();
+        } else if (is<BattleStartScene>(scene)) {
+            press(ButtonDecide);
+        } else if (is<BattleCommandScene>(scene)) {
+            onCommand();
+        } else if (is<BattleDemoScene>(scene)) {
+            onBattleTurn();
+        } else if (is<WinScene>(scene)) {
+            onMapWalk();
+        } else if (is<EndScene>(scene)) {
+            onEnding();
+            record_.won = true;
+        } else if (is<GameOverScene>(scene)) {
+            record_.lost = true;
+        } else {
+            record_.error = "no scene is running";
+        }
+    }
+    record_.cleared = record_.won ? record_.reached : std::max(0, record_.reached - 1);
+    game_->stop();
+    game_.reset();
+    return record_;
+}
+
+const MainScene& AutoPlayer::screen() const {
+    return game_->mainScene();
+}
+
+void AutoPlayer::frame() {
+    game_->frame(keys_);
+    ++record_.frames;
+}
+
+void AutoPlayer::press(Button button) {
+    const int key = game_->input().keyCode[button];
+    keys_.down.insert(key);
+    frame();
+    keys_.down.erase(key);
+    frame();
+}
+
+void AutoPlayer::idle(int frames) {
+    for (int i = 0; i < frames; ++i) {
+        frame();
+    }
+}
+
+void AutoPlayer::shoot(Camera::Shot shot) {
+    if (camera_ != nullptr && camera_->wants(shot)) {
+        camera_->shoot(shot, game_->framebuffer());
+    }
+}
+
+bool AutoPlayer::choose(const MenuManager& menu, int id) {
+    const MenuItem* level = menu.currentLevel().menu;
+    if (level == nullptr) {
+        return false;
+    }
+    int target = -1;
+    for (std::size_t i = 0; i < level->children.size(); ++i) {
+        if (level->children[i]->id == id) {
+            target = static_cast<int>(i);
+            break;
+        }
+    }
+    if (target < 0) {
+        return false;
+    }
+    // The cursor stops at both ends, so this many presses always get there.
+    for (std::size_t guard = level->children.size(); guard > 0; --guard) {
+        const int at = menu.currentLevel().index;
+        if (at == target) {
+            break;
+        }
+        press(at < target ? ButtonRight : ButtonLeft);
+    }
+    press(ButtonDecide);
+    return true;
+}
+
+void AutoPlayer::onStart() {
+    const TextWindow& message = screen().messageWindow;
+    if (message.firstLine == 0 && !message.lines.empty()) {
+        record_.reached = std::max(record_.reached, headingNumber(message.lines.front()));
+    } else if (message.firstLine == 1 && record_.reached == 1) {
+        shoot(Camera::Shot::Introduction);
+    }
+    press(ButtonDecide);
+}
+
+void AutoPlayer::onHeroSelection() {
+    // The status window follows the cursor from the scene's first update on.
+    idle(1);
+    const MenuManager* menu = screen().optionWindow.menu;
+    const MenuItem* level = menu != nullptr ? menu->currentLevel().menu : nullptr;
+    if (level == nullptr || level->children.empty()) {
+        record_.error = "an empty roster";
+        return;
+    }
+    // Walk the cursor along the list and read every hero's status as it comes up.
+    const std::size_t count = level->children.size();
+    for (std::size_t guard = count; guard > 0 && menu->currentLevel().index > 0; --guard) {
+        press(ButtonLeft);
+    }
+    std::vector<const CharacterState*> roster(count, nullptr);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0) {
+            press(ButtonRight);
+        }
+        const MenuItem* item = menu->currentItem();
+        if (item != nullptr && item->id >= 0 && static_cast<std::size_t>(item->id) < count) {
+            roster[static_cast<std::size_t>(item->id)] = screen().statusWindow.character;
+        }
+    }
+    const int pick = strategy_.chooseHero(roster);
+    // Show the chosen hero before deciding, as a player would see it.
+    for (std::size_t guard = count; guard > 0; --guard) {
+        const int at = menu->currentLevel().index;
+        if (at == pick) {
+            break;
+        }
+        press(at < pick ? ButtonRight : ButtonLeft);
+    }
+    shoot(Camera::Shot::HeroSelection);
+    press(ButtonDecide);
+}
+
+void AutoPlayer::onCommand() {
+    const CharacterState* hero = screen().statusWindow.character;
+    const MenuManager* menu = screen().optionWindow.menu;
+    if (hero == nullptr || menu == nullptr) {
+        record_.error = "a battle without a hero or a menu";
+        return;
+    }
+    // Left inside the art list (a move that could not be paid): back to the commands.
+    if (menu->levels.size() > 1) {
+        press(ButtonCancel);
+        return;
+    }
+    ++record_.turns;
+    const Strategy::Choice choice = strategy_.chooseMove(*hero, normalStrength_);
+    if (choice.normalAttack) {
+        chosenArt_ = nullptr;
+        choose(*menu, BattleCommandMenu::kAttack);
+        return;
+    }
+    chosenArt_ = hero->specialArt(choice.artIndex);
+    if (!choose(*menu, kArtList) ||
+        !choose(*menu, BattleCommandMenu::kFirstArt + choice.artIndex)) {
+        record_.error = "the art list lacks a move of the hero";
+    }
+}
+
+void AutoPlayer::onBattleTurn() {
+    const AnimationWindow& picture = screen().heroPicture;
+    if (chosenArt_ != nullptr && chosenArt_->animation != nullptr && picture.animate &&
+        picture.animation == static_cast<const Drawable*>(chosenArt_->animation) &&
+        camera_ != nullptr && camera_->wants(Camera::Shot::ArtAnimation)) {
+        idle(kArtFrames);
+        shoot(Camera::Shot::ArtAnimation);
+    }
+    press(ButtonDecide);
+}
+
+void AutoPlayer::onMapWalk() {
+    if (!screen().mapWindow.arrived() && camera_ != nullptr &&
+        camera_->wants(Camera::Shot::MapWalk)) {
+        idle(kWalkFrames);
+        shoot(Camera::Shot::MapWalk);
+    }
+    press(ButtonDecide);
+}
+
+void AutoPlayer::onEnding() {
+    // One line a page: two presses bring up the closing line.
+    press(ButtonDecide);
+    press(ButtonDecide);
+    shoot(Camera::Shot::Ending);
+}
