@@ -7,3 +7,7 @@ build=${BUILD_DIR:-build}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+# The Windows cross-build and its tests under Wine: slow, and installs mingw-w64 and Wine.
+if [ "${VK_WINDOWS_TESTS:-0}" = 1 ]; then
+    LINUX_BUILD_DIR="$build" scripts/windows/test.sh
+fi
