@@ -3,8 +3,9 @@
 //     xwd_compare WINDOW.xwd PICTURE.png LEFT TOP SCALE WIDTH HEIGHT
 //
 // Every picture pixel, zoomed SCALE times, must appear in the window with its top-left corner
-// at (LEFT, TOP), and the window must be WIDTH x HEIGHT pixels. Prints what differs. Exit
-// status 0 when they match, 1 when they differ, 2 when a file cannot be read.
+// at (LEFT, TOP), the window must be WIDTH x HEIGHT pixels, and everything right of and below
+// the picture must be white. Prints what differs. Exit status 0 when they match, 1 when they
+// differ, 2 when a file cannot be read.
 #include <cstdint>
 #include <fstream>
 #include <iostream>
@@ -134,9 +135,19 @@ int main(int argc, char** argv) {
             }
         }
     }
+    const int right = left + picture.width() * scale;
+    const int bottom = top + picture.height() * scale;
+    long notWhite = 0;
+    for (int y = 0; y < dump.height; ++y) {
+        for (int x = y < bottom ? right : 0; x < dump.width; ++x) {
+            notWhite += dump.rgb(x, y) != 0xFFFFFF;
+        }
+    }
+    if (notWhite != 0) {
+        std::cout << notWhite << " pixels beside the picture are not white\n";
+    }
     if (differences != 0) {
         std::cout << differences << " pixels differ\n";
-        return 1;
     }
-    return 0;
+    return differences == 0 && notWhite == 0 ? 0 : 1;
 }

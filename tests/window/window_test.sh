@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The desktop window under a virtual X server:
 #  1. at scale 1 the window is the menu strip (12 rows) over the 256 x 224 picture, which equals
-#     the headless picture of the same game folder; Alt+H then V opens the About box, which
+#     the headless picture of the same game folder, also after enlarging the window (white
+#     beside the picture); Alt+H then V opens the About box, which
 #     Return closes; F10 then X quits with exit code 0;
 #  2. at scale 2 the same picture appears zoomed, and quitting through the menu with mouse
 #     clicks exits with 0 too.
@@ -38,8 +39,9 @@ fail() {
     exit 1
 }
 
-# The server picks a free display itself and writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# The server picks a free display itself and writes its number once it accepts clients. It must
+# not reset when its last client leaves: a game starting during a reset finds no display.
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 50); do
     [ -s "$work/display" ] && break
@@ -70,16 +72,19 @@ start_game() {
         kill -0 "$game_pid" 2>/dev/null || fail "the game ended at start: $(cat "$work/game.log")"
         sleep 0.1
     done
-    fail "no window appeared"
+    fail "no window appeared for $*: $(xwininfo -root -children | tail -n +6)"
 }
 
 # Reads the window back until it shows the headless picture (the first frames may still come).
+# The window is expected at its first size unless a width and height are given.
 expect_picture() {
     local scale=$1
+    local width=${2:-$((256 * scale))}
+    local height=${3:-$(((224 + strip) * scale))}
     for _ in $(seq 30); do
         if xwd -silent -id "$window" -out "$work/window.xwd" 2>/dev/null &&
             "$compare" "$work/window.xwd" "$work/headless.png" 0 $((strip * scale)) "$scale" \
-                $((256 * scale)) $(((224 + strip) * scale)) >"$work/compare.log"; then
+                "$width" "$height" >"$work/compare.log"; then
             return 0
         fi
         sleep 0.1
@@ -116,6 +121,9 @@ expect_box() {
 
 start_game
 expect_picture 1
+# Enlarged, the window shows the same picture at 1:1 in its top-left corner, white elsewhere.
+xdotool windowsize --sync "$window" 300 280 || fail "cannot resize the window"
+expect_picture 1 300 280
 xdotool windowfocus --sync "$window" || fail "cannot focus the window"
 xdotool key alt+h
 sleep 0.2

@@ -1,5 +1,6 @@
 #include "platform/sdl/SdlShell.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <iostream>
@@ -74,6 +75,14 @@ bool SdlShell::openWindow() {
         return false;
     }
     videoStarted_ = true;
+    // Without a display SDL falls back to drivers that draw where no one can see; unless the
+    // player asked for one of them, that is no window at all.
+    const std::string driver = SDL_GetCurrentVideoDriver();
+    if ((driver == "offscreen" || driver == "dummy") && std::getenv("SDL_VIDEODRIVER") == nullptr) {
+        std::cerr << "velkaros: no display to open a window on (is DISPLAY set?); "
+                     "--headless runs without one\n";
+        return false;
+    }
     const int scale = options_.scale;
     const std::string title = shiftJisToUtf8(kTitle);
     window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
@@ -111,7 +120,10 @@ void SdlShell::handleEvent(const SDL_Event& event) {
                 menu_.close();
                 present();
             } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+                // A button let go while another window had the focus may still read as down;
+                // nothing counts until everything has been seen up.
                 keys_.setFocused(true);
+                keys_.holdUntilReleased();
             } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
                        event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
                 present();
