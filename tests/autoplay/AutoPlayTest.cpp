@@ -50,7 +50,7 @@ private:
 // Records what it was offered; wants everything once.
 class RecordingCamera : public Camera {
 public:
-    bool wants(Shot shot) const override { return !taken[static_cast<std::size_t>(shot)]; }
+    bool wants(Shot shot, int) const override { return !taken[static_cast<std::size_t>(shot)]; }
     void shoot(Shot shot, const Image& picture) override {
         taken[static_cast<std::size_t>(shot)] = true;
         sizes.push_back({picture.width(), picture.height()});

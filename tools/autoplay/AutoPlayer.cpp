@@ -15,8 +15,10 @@
 namespace {
 
 // Frames to wait into an art's animation, and into the marker's walk, before a picture.
-constexpr int kArtFrames = 10;
+constexpr int kArtFrames = 12;
 constexpr int kWalkFrames = 14;
+// The marker walks a track a few hundred pixels long; this is far more than any walk takes.
+constexpr int kMaxWalkFrames = 3000;
 // Ids of the menus' entries the player picks.
 constexpr int kFight = 0;
 constexpr int kYes = 0;
@@ -130,7 +132,7 @@ void AutoPlayer::idle(int frames) {
 }
 
 void AutoPlayer::shoot(Camera::Shot shot) {
-    if (camera_ != nullptr && camera_->wants(shot)) {
+    if (camera_ != nullptr && camera_->wants(shot, record_.reached)) {
         camera_->shoot(shot, game_->framebuffer());
     }
 }
@@ -239,7 +241,7 @@ void AutoPlayer::onBattleTurn() {
     const AnimationWindow& picture = screen().heroPicture;
     if (chosenArt_ != nullptr && chosenArt_->animation != nullptr && picture.animate &&
         picture.animation == static_cast<const Drawable*>(chosenArt_->animation) &&
-        camera_ != nullptr && camera_->wants(Camera::Shot::ArtAnimation)) {
+        camera_ != nullptr && camera_->wants(Camera::Shot::ArtAnimation, record_.reached)) {
         idle(kArtFrames);
         shoot(Camera::Shot::ArtAnimation);
     }
@@ -247,16 +249,28 @@ void AutoPlayer::onBattleTurn() {
 }
 
 void AutoPlayer::onMapWalk() {
-    if (!screen().mapWindow.arrived() && camera_ != nullptr &&
-        camera_->wants(Camera::Shot::MapWalk)) {
-        idle(kWalkFrames);
-        shoot(Camera::Shot::MapWalk);
+    if (camera_ == nullptr) {
+        press(ButtonDecide);
+        return;
     }
-    press(ButtonDecide);
+    // With a camera the marker is left to walk until the scene ends by itself, so later
+    // pictures show it where it belongs.
+    for (int walked = 1; walked <= kMaxWalkFrames && is<WinScene>(screen().currentScene);
+         ++walked) {
+        frame();
+        if (walked == kWalkFrames) {
+            shoot(Camera::Shot::MapWalk);
+        }
+    }
 }
 
 void AutoPlayer::onEnding() {
-    // One line a page: two presses bring up the closing line.
+    // Let the marker reach the goal, then two presses (one line a page) bring up the last line.
+    if (camera_ != nullptr) {
+        for (int walked = 0; walked < kMaxWalkFrames && !screen().mapWindow.arrived(); ++walked) {
+            frame();
+        }
+    }
     press(ButtonDecide);
     press(ButtonDecide);
     shoot(Camera::Shot::Ending);

@@ -16,7 +16,8 @@ public:
     };
 
     virtual ~Camera() = default;
-    // True while the shot is still wanted; the player only waits for wanted shots.
-    virtual bool wants(Shot shot) const = 0;
+    // True while the shot is still wanted on this battle ground (1 is the first); the player
+    // only waits for wanted shots.
+    virtual bool wants(Shot shot, int ground) const = 0;
     virtual void shoot(Shot shot, const Image& picture) = 0;
 };

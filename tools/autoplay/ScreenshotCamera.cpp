@@ -20,12 +20,21 @@ const char* ScreenshotCamera::fileName(Shot shot) {
     return "";
 }
 
-bool ScreenshotCamera::wants(Shot shot) const {
-    return shot != Shot::Count && !taken_[static_cast<std::size_t>(shot)];
+bool ScreenshotCamera::wants(Shot shot, int ground) const {
+    if (shot == Shot::Count || taken_[static_cast<std::size_t>(shot)]) {
+        return false;
+    }
+    if (shot == Shot::ArtAnimation) {
+        return ground == groundCount_;
+    }
+    if (shot == Shot::MapWalk) {
+        return ground == (groundCount_ + 1) / 2;
+    }
+    return true;
 }
 
 void ScreenshotCamera::shoot(Shot shot, const Image& picture) {
-    if (!wants(shot)) {
+    if (shot == Shot::Count || taken_[static_cast<std::size_t>(shot)]) {
         return;
     }
     const std::string path = folder_ + "/" + fileName(shot);

@@ -6,12 +6,15 @@
 #include "autoplay/Camera.h"
 
 // Saves each shot once, as a 256 x 224 PNG in a folder: introduction.png,
-// hero-selection.png, battle-art.png, map-walk.png, ending.png.
+// hero-selection.png, battle-art.png, map-walk.png, ending.png. The art is shot on the last
+// battle ground, the map walk on the way to the middle one.
 class ScreenshotCamera : public Camera {
 public:
-    explicit ScreenshotCamera(std::string folder) : folder_(std::move(folder)) {}
+    // groundCount: the number of battle grounds.
+    ScreenshotCamera(std::string folder, int groundCount)
+        : folder_(std::move(folder)), groundCount_(groundCount) {}
 
-    bool wants(Shot shot) const override;
+    bool wants(Shot shot, int ground) const override;
     void shoot(Shot shot, const Image& picture) override;
 
     bool complete() const;
@@ -23,6 +26,7 @@ public:
 
 private:
     std::string folder_;
+    int groundCount_;
     std::array<bool, static_cast<std::size_t>(Shot::Count)> taken_{};
     std::string failure_;
 };

@@ -105,7 +105,7 @@ int takeScreenshots(const Options& options, const ContentFacts& facts) {
         std::cerr << error << '\n';
         return 1;
     }
-    ScreenshotCamera camera(options.screenshots);
+    ScreenshotCamera camera(options.screenshots, static_cast<int>(facts.enemyNames.size()));
     AutoPlayer player(Strategy(Strategy::Kind::Smart), facts.normalStrength, text.get());
     player.setCamera(&camera);
     for (std::uint32_t game = 0; game < kScreenshotGames && !camera.complete(); ++game) {
