@@ -139,12 +139,15 @@ LRESULT CALLBACK Win32Shell::windowProcedure(HWND window, UINT message, WPARAM w
 
 LRESULT Win32Shell::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE:
+        case WM_CREATE: {
             // The picture starts black with the game font selected (attachWindow, once the
             // window has its size, also seeds the random generator).
-            game_->framebuffer().fillRect(0, 0, 0, Game::kScreenWidth, Game::kScreenHeight);
-            game_->framebuffer().selectFont(&game_->font());
+            DIBImage& picture = game_->framebuffer();
+            picture.fillRect(0, picture.clipX0(), picture.clipY0(), picture.clipX1(),
+                             picture.clipY1());
+            picture.selectFont(&game_->font());
             break;
+        }
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
