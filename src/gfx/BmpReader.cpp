@@ -20,14 +20,14 @@ constexpr std::size_t kMaxPaletteEntries = 256;
 constexpr std::size_t kMaxFileBytes =
     static_cast<std::size_t>(kMaxImagePixels) * 4 + 16u * 1024 * 1024;
 
-std::uint32_t u32At(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
+std::uint32_t u32At(const std::uint8_t* bytes, std::size_t offset) {
     return static_cast<std::uint32_t>(bytes[offset]) |
            static_cast<std::uint32_t>(bytes[offset + 1]) << 8 |
            static_cast<std::uint32_t>(bytes[offset + 2]) << 16 |
            static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
 }
 
-std::uint16_t u16At(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
+std::uint16_t u16At(const std::uint8_t* bytes, std::size_t offset) {
     return static_cast<std::uint16_t>(bytes[offset] | bytes[offset + 1] << 8);
 }
 
@@ -132,16 +132,10 @@ bool readDirectImage(Image& image, ByteCursor& cursor, std::uint32_t pixelOffset
     return true;
 }
 
-}  // namespace
-
-bool loadBmp(Image& image, const std::string& fileName) {
-    std::vector<std::uint8_t> bytes;
-    long long fileSize = 0;
-    if (!readFile(fileName, bytes, fileSize)) {
-        return false;
-    }
-    if (bytes.size() < kFileHeaderSize || bytes[0] != 'B' || bytes[1] != 'M' ||
-        bytes.size() < kFileHeaderSize + kInfoHeaderSize) {
+// The reader proper over the bytes held; fileSize is the size of the whole file, of which
+// bytes may be only the first kMaxFileBytes.
+bool decodeBmp(Image& image, const std::uint8_t* bytes, std::size_t size, long long fileSize) {
+    if (size < kFileHeaderSize + kInfoHeaderSize || bytes[0] != 'B' || bytes[1] != 'M') {
         return false;
     }
     const std::uint32_t pixelOffset = u32At(bytes, 10);
@@ -165,7 +159,7 @@ bool loadBmp(Image& image, const std::string& fileName) {
     }
     image.resize(width, static_cast<int>(height));
 
-    ByteCursor cursor(bytes.data(), bytes.size());
+    ByteCursor cursor(bytes, size);
     cursor.seek(kFileHeaderSize + kInfoHeaderSize);
     if (bitCount == 0) {
         return false;  // no pixel layout at all
@@ -175,4 +169,19 @@ bool loadBmp(Image& image, const std::string& fileName) {
                                 topDown);
     }
     return readDirectImage(image, cursor, pixelOffset, bitCount, topDown);
+}
+
+}  // namespace
+
+bool loadBmp(Image& image, const std::string& fileName) {
+    std::vector<std::uint8_t> bytes;
+    long long fileSize = 0;
+    if (!readFile(fileName, bytes, fileSize)) {
+        return false;
+    }
+    return decodeBmp(image, bytes.data(), bytes.size(), fileSize);
+}
+
+bool loadBmpFromMemory(Image& image, const std::uint8_t* data, std::size_t size) {
+    return decodeBmp(image, data, size, static_cast<long long>(size));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 class Image;
@@ -18,3 +20,7 @@ bool loadBmp(Image& image, const std::string& fileName);
 // PNG through libpng, every colour type, converted to 0xAARRGGBB (top byte 0 unless the file
 // carries transparency). A broken file is named on stderr with libpng's reason.
 bool loadPng(Image& image, const std::string& fileName);
+
+// The same readers over a whole file held in memory.
+bool loadBmpFromMemory(Image& image, const std::uint8_t* data, std::size_t size);
+bool loadPngFromMemory(Image& image, const std::uint8_t* data, std::size_t size);

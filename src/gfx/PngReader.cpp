@@ -4,6 +4,7 @@
 #include <bit>
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
 
 #include "gfx/Image.h"
 #include "gfx/ImageFile.h"
@@ -25,9 +26,26 @@ namespace {
 // Warnings (unknown chunks, odd gamma values and the like) never matter to the game.
 void onPngWarning(png_structp, png_const_charp) {}
 
+// A picture held in memory, read from the front.
+struct MemoryInput {
+    const std::uint8_t* data;
+    std::size_t size;
+    std::size_t position;
+};
+
+void readFromMemory(png_structp png, png_bytep out, png_size_t count) {
+    auto* input = static_cast<MemoryInput*>(png_get_io_ptr(png));
+    if (count > input->size - input->position) {
+        png_error(png, "file ends early");
+    }
+    std::memcpy(out, input->data + input->position, count);
+    input->position += count;
+}
+
 // Everything libpng owns is created and destroyed here, and nothing with a destructor lives
 // in this function, so the long jump back from an error skips no C++ clean-up.
-bool decode(std::FILE* file, const char* fileName, Image& image) {
+// The bytes come from the file when it is given, else from memory.
+bool decode(std::FILE* file, MemoryInput* memory, const char* fileName, Image& image) {
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, const_cast<char*>(fileName),
                                              onPngError, onPngWarning);
     if (png == nullptr) {
@@ -45,7 +63,11 @@ bool decode(std::FILE* file, const char* fileName, Image& image) {
         return false;
     }
     png_set_user_limits(png, kMaxImageSide, kMaxImageSide);
-    png_init_io(png, file);
+    if (file != nullptr) {
+        png_init_io(png, file);
+    } else {
+        png_set_read_fn(png, memory, readFromMemory);
+    }
     png_set_sig_bytes(png, 0);
     png_read_info(png, info);
 
@@ -101,7 +123,12 @@ bool loadPng(Image& image, const std::string& fileName) {
     if (file == nullptr) {
         return false;
     }
-    const bool loaded = decode(file, fileName.c_str(), image);
+    const bool loaded = decode(file, nullptr, fileName.c_str(), image);
     std::fclose(file);
     return loaded;
+}
+
+bool loadPngFromMemory(Image& image, const std::uint8_t* data, std::size_t size) {
+    MemoryInput input{data, size, 0};
+    return decode(nullptr, &input, "PNG in memory", image);
 }

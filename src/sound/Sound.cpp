@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <fstream>
+#include <streambuf>
 
 #include "platform/GamePath.h"
 
@@ -70,6 +71,15 @@ void convert16(std::istream& in, std::int16_t* out, std::int64_t count) {
     }
 }
 
+// A read-only stream over bytes in memory, for loadWavFromMemory.
+class MemoryBuffer : public std::streambuf {
+public:
+    MemoryBuffer(const std::uint8_t* data, std::size_t size) {
+        char* begin = const_cast<char*>(reinterpret_cast<const char*>(data));
+        setg(begin, begin, begin + size);
+    }
+};
+
 }  // namespace
 
 Sound::Sound() = default;
@@ -116,7 +126,21 @@ bool Sound::loadWav(const std::string& fileName) {
     if (fileSize < 0 || !in) {
         return false;
     }
+    return readWav(in, fileSize);
+}
 
+bool Sound::loadWavFromMemory(const std::uint8_t* data, std::size_t size) {
+    samples_.reset();
+    frames_ = 0;
+    channels_ = kDefaultChannels;
+    sampleRate_ = kDefaultSampleRate;
+
+    MemoryBuffer buffer(data, size);
+    std::istream in(&buffer);
+    return readWav(in, static_cast<std::int64_t>(size));
+}
+
+bool Sound::readWav(std::istream& in, std::int64_t fileSize) {
     unsigned char header[kHeaderBytes];
     if (!readBytes(in, header, kHeaderBytes) || !hasTag(header, "RIFF") ||
         !hasTag(header + 8, "WAVE")) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <iosfwd>
 #include <memory>
 #include <string>
 
@@ -38,6 +40,8 @@ public:
     // Replaces the contents with the file's (the name goes through gamePath). On failure the
     // sound is left as a default-constructed one and false is returned.
     bool loadWav(const std::string& fileName);
+    // The same reader over a whole file held in memory.
+    bool loadWavFromMemory(const std::uint8_t* data, std::size_t size);
 
     // Adds count frames of this sound, from frame sourceStart, scaled by volume / 255, to the
     // destination from frame destinationStart, saturating at the 16-bit limits. Stops at the
@@ -53,6 +57,9 @@ public:
     const std::int16_t* samples() const { return samples_.get(); }
 
 private:
+    // Reads the RIFF/WAVE stream from its start; fileSize bounds every length it states.
+    bool readWav(std::istream& in, std::int64_t fileSize);
+
     std::unique_ptr<std::int16_t[]> samples_;
     int frames_ = 0;
     int channels_ = kDefaultChannels;
