@@ -70,6 +70,11 @@ int SdlShell::run() {
 }
 
 bool SdlShell::openWindow() {
+    // A 256 x 224 picture needs no graphics driver: SDL's own software renderer starts faster
+    // and keeps tens of megabytes of OpenGL libraries out of memory. The environment variables
+    // SDL_RENDER_DRIVER and SDL_FRAMEBUFFER_ACCELERATION still choose otherwise.
+    SDL_SetHintWithPriority(SDL_HINT_RENDER_DRIVER, "software", SDL_HINT_DEFAULT);
+    SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         std::cerr << "velkaros: cannot open a window: " << SDL_GetError() << '\n';
         return false;
