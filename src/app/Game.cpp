@@ -21,15 +21,13 @@ bool Game::start(Dialogs* dialogs, AudioOut* audio) {
 }
 
 void Game::attachWindow(std::uint32_t seed) {
-    framebuffer_.fillRect(0, framebuffer_.clipX0(), framebuffer_.clipY0(), framebuffer_.clipX1(),
-                          framebuffer_.clipY1());
+    clearPicture();
     framebuffer_.selectFont(&font_);
     Random::seed(seed);
 }
 
 void Game::frame(const KeySource& keys) {
-    framebuffer_.fillRect(0, framebuffer_.clipX0(), framebuffer_.clipY0(), framebuffer_.clipX1(),
-                          framebuffer_.clipY1());
+    clearPicture();
     input_.poll(keys);
     mainScene_.update();
     mainScene_.draw(framebuffer_);
@@ -38,4 +36,9 @@ void Game::frame(const KeySource& keys) {
 void Game::stop() {
     // The output reads the music until it is closed; the music member goes only after this.
     soundManager_.close();
+}
+
+void Game::clearPicture() {
+    framebuffer_.fillRect(0, framebuffer_.clipX0(), framebuffer_.clipY0(), framebuffer_.clipX1(),
+                          framebuffer_.clipY1());
 }

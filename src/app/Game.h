@@ -53,6 +53,8 @@ public:
     const MainScene& mainScene() const { return mainScene_; }
 
 private:
+    void clearPicture();
+
     // Start-up order; destroyed bottom to top.
     SoundManager soundManager_;
     DIBImage framebuffer_{kScreenWidth, kScreenHeight};

@@ -5,7 +5,6 @@
 #include "gfx/ImageSave.h"
 #include "platform/freetype/FreeTypeText.h"
 #include "platform/headless/FrameClock.h"
-#include "platform/headless/StderrDialogs.h"
 
 int runHeadless(const CommandLine& options, std::vector<InputStep> input, std::ostream& err) {
     std::string error;
@@ -14,9 +13,9 @@ int runHeadless(const CommandLine& options, std::vector<InputStep> input, std::o
         err << error << '\n';
         return 1;
     }
-    StderrDialogs dialogs;
     Game game(text.get());
-    if (!game.start(&dialogs, nullptr)) {
+    // No dialogs: the data file's error report goes to standard error by itself.
+    if (!game.start(nullptr, nullptr)) {
         return -1;
     }
     // A fixed seed by default, so two runs with the same input play the same game.
