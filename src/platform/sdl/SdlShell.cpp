@@ -109,6 +109,8 @@ bool SdlShell::openWindow() {
     dialogs_.setParent(window_);
     screen_.selectFont(&game_->font());
     game_->attachWindow(options_.seed.value_or(static_cast<std::uint32_t>(std::time(nullptr))));
+    // The game takes no typed text: keep an input method from catching the space bar.
+    SDL_StopTextInput();
     SDL_ShowWindow(window_);
     present();
     return true;
