@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/Game.h"
+#include "app/RecordingKeySource.h"
 #include "data/Animation.h"
 #include "data/CharacterState.h"
 #include "data/SpecialArt.h"
@@ -113,7 +114,12 @@ const MainScene& AutoPlayer::screen() const {
 }
 
 void AutoPlayer::frame() {
-    game_->frame(keys_);
+    if (recorder_ != nullptr) {
+        recorder_->beginFrame(keys_, game_->input());
+        game_->frame(*recorder_);
+    } else {
+        game_->frame(keys_);
+    }
     ++record_.frames;
 }
 

@@ -13,6 +13,7 @@
 class Game;
 class MainScene;
 class MenuManager;
+class RecordingKeySource;
 class SpecialArt;
 class TextRasterizer;
 
@@ -34,6 +35,8 @@ public:
 
     // The camera (not owned, may be null) is offered the shots it wants.
     void setCamera(Camera* camera) { camera_ = camera; }
+    // The recorder (not owned, may be null) sees every frame's keys and passes them on.
+    void setRecorder(RecordingKeySource* recorder) { recorder_ = recorder; }
 
     GameRecord play(std::uint32_t seed);
 
@@ -65,6 +68,7 @@ private:
     int normalStrength_;
     TextRasterizer* text_;
     Camera* camera_ = nullptr;
+    RecordingKeySource* recorder_ = nullptr;
     std::unique_ptr<Game> game_;
     HeldKeys keys_;
     GameRecord record_;
