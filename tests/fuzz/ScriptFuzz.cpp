@@ -1,8 +1,10 @@
 // Fuzz target: the data file reader over bytes in memory, then a few frames of every
-// animation the file defined, drawn onto a small picture.
+// animation the file defined, drawn onto a small picture, and every move the file defined
+// used by the first hero on the first enemy and back, as a battle would.
 #include <string_view>
 
 #include "data/Animation.h"
+#include "data/CharacterState.h"
 #include "data/DataManager.h"
 #include "fuzz/FuzzTarget.h"
 #include "gfx/Image.h"
@@ -27,6 +29,22 @@ bool fuzzLoad(const std::uint8_t* data, std::size_t size) {
         for (int frame = 0; frame < 8 && !entry.animation->isFinished(); ++frame) {
             entry.animation->update();
             entry.animation->drawTo(target, 4, 4);
+        }
+    }
+    if (registry.playerCount() > 0 && registry.enemyCount() > 0) {
+        CharacterState* hero = registry.playerState(0);
+        CharacterState* enemy = registry.enemyState(0);
+        for (const auto& [name, art] : registry.specialArtTable()) {
+            if (art == nullptr) {
+                continue;
+            }
+            if (art->canUse(*hero)) {
+                art->apply(*hero, *enemy);
+            }
+            art->apply(*enemy, *hero);
+        }
+        if (SpecialArt* chosen = enemy->chooseSpecialArt(); chosen != nullptr) {
+            chosen->apply(*enemy, *hero);
         }
     }
     return true;

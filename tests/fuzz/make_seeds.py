@@ -153,6 +153,27 @@ def script_seeds():
     put("script", "ok_small.dat", SCRIPT_OK.encode())
     put("script", "ok_crlf.dat", SCRIPT_OK.replace("\n", "\r\n").encode())
     put("script", "ok_only_attack.dat", b"SpecialArt normalAttack\nname A\nstrength 1")
+    put("script", "ok_extreme_numbers.dat", b"""SpecialArt normalAttack
+name A
+strength 2147483647
+consumeHP -2147483648
+SpecialArt drain
+name D
+strength -2147483648
+consumeMP -2147483648
+consumeHP 2147483647
+Player
+name P
+maxHP 2147483647
+maxMP -2147483648
+specialArt drain 2147483647
+Enemy
+name E
+maxHP -2147483648
+maxMP 2147483647
+specialArt drain -2147483648
+specialArt normalAttack 100
+""")
     put("script", "bad_empty.dat", b"")
     put("script", "bad_undefined_name.dat", b"SpecialArt normalAttack\nanimation nowhere\n")
     put("script", "bad_self_animation.dat", b"Animation Serial loop\nadd loop 3\n")
