@@ -7,7 +7,6 @@
 #include "gfx/Image.h"
 #include "gfx/ImageFile.h"
 #include "platform/headless/HeadlessShell.h"
-#include "platform/headless/ShiftJis.h"
 
 namespace fs = std::filesystem;
 
@@ -50,13 +49,4 @@ TEST_F(HeadlessShell, UnwritableScreenshotIsAnError) {
     std::ostringstream err;
     EXPECT_EQ(runHeadless(options, {}, err), 1);
     EXPECT_NE(err.str().find("no such folder/shot.png"), std::string::npos);
-}
-
-TEST(ShiftJis, ConvertsGameTextAndMarksBrokenBytes) {
-    EXPECT_EQ(shiftJisToUtf8("バージョン情報 Ver 0.1.0"),
-              "\xE3\x83\x90\xE3\x83\xBC\xE3\x82\xB8\xE3\x83\xA7\xE3\x83\xB3\xE6\x83\x85\xE5"
-              "\xA0\xB1 Ver 0.1.0");
-    // A lone lead byte at the end and an invalid pair.
-    EXPECT_EQ(shiftJisToUtf8("a\x81"), "a?");
-    EXPECT_EQ(shiftJisToUtf8(std::string("\x85\x20z", 3)), "? z");
 }

@@ -2,11 +2,11 @@
 
 #include <iostream>
 
-#include "platform/headless/ShiftJis.h"
+#include "data/TextEncoding.h"
 
 void StderrDialogs::messageBox(const std::string& text, const std::string& caption) {
     if (!caption.empty()) {
-        std::cerr << shiftJisToUtf8(caption) << ": ";
+        std::cerr << sjisToUtf8(caption) << ": ";
     }
-    std::cerr << shiftJisToUtf8(text) << '\n';
+    std::cerr << sjisToUtf8(text) << '\n';
 }

@@ -2,11 +2,11 @@
 
 #include <iostream>
 
-#include "platform/headless/ShiftJis.h"
+#include "data/TextEncoding.h"
 
 void SdlDialogs::messageBox(const std::string& text, const std::string& caption) {
-    const std::string utf8Text = shiftJisToUtf8(text);
-    const std::string utf8Caption = shiftJisToUtf8(caption);
+    const std::string utf8Text = sjisToUtf8(text);
+    const std::string utf8Caption = sjisToUtf8(caption);
     if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, utf8Caption.c_str(), utf8Text.c_str(),
                                  parent_) != 0) {
         std::cerr << utf8Caption << ": " << utf8Text << '\n';

@@ -6,7 +6,7 @@
 #include <iostream>
 
 #include "app/FrameSchedule.h"
-#include "platform/headless/ShiftJis.h"
+#include "data/TextEncoding.h"
 
 SdlShell::SdlShell(const CommandLine& options) : options_(options) {}
 
@@ -89,7 +89,7 @@ bool SdlShell::openWindow() {
         return false;
     }
     const int scale = options_.scale;
-    const std::string title = shiftJisToUtf8(kTitle);
+    const std::string title = sjisToUtf8(kTitle);
     window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                                screen_.width() * scale, screen_.height() * scale,
                                SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
