@@ -2,6 +2,8 @@
 
 #include <SDL2/SDL.h>
 
+#include "platform/sdl/SdlGamepad.h"
+
 namespace {
 
 // Every virtual-key code the game asks about.
@@ -25,7 +27,10 @@ void SdlKeySource::refresh() {
     holding_ = false;
 }
 
-bool SdlKeySource::isPhysicallyDown(int virtualKey) {
+bool SdlKeySource::isPhysicallyDown(int virtualKey) const {
+    if (gamepad_ != nullptr && gamepad_->isDown(virtualKey)) {
+        return true;
+    }
     const Uint8* keys = SDL_GetKeyboardState(nullptr);
     switch (virtualKey) {
         case 0x26:
@@ -36,10 +41,15 @@ bool SdlKeySource::isPhysicallyDown(int virtualKey) {
             return keys[SDL_SCANCODE_LEFT] != 0;
         case 0x27:
             return keys[SDL_SCANCODE_RIGHT] != 0;
+        // Z and Enter decide too, X cancels, as players of such games expect. Enter meant for
+        // the menu strip or Alt+Enter for fullscreen never reaches the game: the shell holds
+        // every key until released after those.
         case 0x20:
-            return keys[SDL_SCANCODE_SPACE] != 0;
+            return keys[SDL_SCANCODE_SPACE] != 0 || keys[SDL_SCANCODE_Z] != 0 ||
+                   keys[SDL_SCANCODE_RETURN] != 0 || keys[SDL_SCANCODE_KP_ENTER] != 0;
         case 0x10:
-            return keys[SDL_SCANCODE_LSHIFT] != 0 || keys[SDL_SCANCODE_RSHIFT] != 0;
+            return keys[SDL_SCANCODE_LSHIFT] != 0 || keys[SDL_SCANCODE_RSHIFT] != 0 ||
+                   keys[SDL_SCANCODE_X] != 0;
         case 1:
             return (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) != 0;
         case 2:

@@ -2,14 +2,19 @@
 
 #include "platform/KeySource.h"
 
+class SdlGamepad;
+
 // The desktop keys and mouse buttons, read from SDL's keyboard and mouse state at the moment
 // of the question. Nothing reads as down while the window lacks focus or the menu strip has
 // the keys; after a click or key meant for the menu or a dialog, nothing reads as down until
 // every key and button of the game has been let go, so that input does not leak into the game.
+// Gamepads answer through the same question, so they follow the same rules.
 class SdlKeySource : public KeySource {
 public:
     bool isDown(int virtualKey) const override;
 
+    // The pads to ask besides the keyboard and mouse; null for none.
+    void setGamepad(const SdlGamepad* gamepad) { gamepad_ = gamepad; }
     void setFocused(bool focused) { focused_ = focused; }
     void setBlocked(bool blocked) { blocked_ = blocked; }
     void holdUntilReleased() { holding_ = true; }
@@ -17,8 +22,9 @@ public:
     void refresh();
 
 private:
-    static bool isPhysicallyDown(int virtualKey);
+    bool isPhysicallyDown(int virtualKey) const;
 
+    const SdlGamepad* gamepad_ = nullptr;
     bool focused_ = true;
     bool blocked_ = false;
     bool holding_ = false;

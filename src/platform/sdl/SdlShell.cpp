@@ -6,9 +6,11 @@
 #include <iostream>
 
 #include "app/FrameSchedule.h"
+#include "app/Screenshot.h"
 #include "data/TextEncoding.h"
 
-SdlShell::SdlShell(const CommandLine& options) : options_(options) {}
+SdlShell::SdlShell(const CommandLine& options)
+    : options_(options), view_(screen_.width(), screen_.height(), options.scale) {}
 
 SdlShell::~SdlShell() {
     // The game (and with it the audio output) goes before the window and SDL itself.
@@ -26,6 +28,7 @@ SdlShell::~SdlShell() {
     if (videoStarted_) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
+    gamepad_.stop();
     SDL_Quit();
 }
 
@@ -107,6 +110,11 @@ bool SdlShell::openWindow() {
         return false;
     }
     dialogs_.setParent(window_);
+    view_.attach(window_, renderer_);
+    // Pads are a comfort: without SDL's support for them the game runs on keys and mouse.
+    if (gamepad_.start()) {
+        keys_.setGamepad(&gamepad_);
+    }
     screen_.selectFont(&game_->font());
     game_->attachWindow(options_.seed.value_or(static_cast<std::uint32_t>(std::time(nullptr))));
     // The game takes no typed text: keep an input method from catching the space bar.
@@ -139,17 +147,21 @@ void SdlShell::handleEvent(const SDL_Event& event) {
         case SDL_KEYDOWN:
             handleKey(event.key);
             break;
+        case SDL_CONTROLLERDEVICEADDED:
+        case SDL_CONTROLLERDEVICEREMOVED:
+            gamepad_.handleEvent(event);
+            break;
         case SDL_MOUSEBUTTONDOWN:
             handleClick(event.button);
             break;
         case SDL_MOUSEMOTION:
             if (menu_.isOpen()) {
-                menu_.hover(toScreen(event.motion.x), toScreen(event.motion.y));
+                menu_.hover(toScreenX(event.motion.x), toScreenY(event.motion.y));
                 present();
-            } else if (toScreen(event.motion.y) >= MenuStrip::kHeight) {
+            } else if (toScreenY(event.motion.y) >= MenuStrip::kHeight) {
                 // Positions over the strip are not the picture's, as on a native menu bar.
-                game_->input().setMousePosition(toScreen(event.motion.x),
-                                                toScreen(event.motion.y) - MenuStrip::kHeight);
+                game_->input().setMousePosition(toScreenX(event.motion.x),
+                                                toScreenY(event.motion.y) - MenuStrip::kHeight);
             }
             break;
         case SDL_MOUSEWHEEL:
@@ -167,6 +179,9 @@ void SdlShell::handleEvent(const SDL_Event& event) {
 }
 
 void SdlShell::handleKey(const SDL_KeyboardEvent& key) {
+    if (handleViewKey(key)) {
+        return;
+    }
     const SDL_Keycode sym = key.keysym.sym;
     const bool wasOpen = menu_.isOpen();
     int command = MenuStrip::kNone;
@@ -215,9 +230,49 @@ void SdlShell::handleKey(const SDL_KeyboardEvent& key) {
     runCommand(command);
 }
 
+bool SdlShell::handleViewKey(const SDL_KeyboardEvent& key) {
+    const SDL_Keycode sym = key.keysym.sym;
+    const bool enter = sym == SDLK_RETURN || sym == SDLK_KP_ENTER;
+    const bool once = key.repeat == 0;  // holding the key does not repeat it
+    if (sym == SDLK_F11 || (enter && (key.keysym.mod & KMOD_ALT) != 0)) {
+        if (once) {
+            view_.toggleFullscreen();
+        }
+    } else if (sym == SDLK_F9) {
+        if (once) {
+            view_.cycleZoom();
+        }
+    } else if (sym == SDLK_F12) {
+        if (once) {
+            takeScreenshot();
+        }
+        return true;
+    } else {
+        return false;
+    }
+    // The Enter of Alt+Enter must not reach the game as a decide press.
+    keys_.holdUntilReleased();
+    present();
+    return true;
+}
+
+void SdlShell::takeScreenshot() {
+    // The game's own picture, whatever the zoom and without the menu strip.
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    std::string error;
+    const std::string name = saveScreenshot(game_->framebuffer(), "", local, error);
+    if (name.empty()) {
+        std::cerr << "velkaros: no screenshot: " << error << '\n';
+    } else {
+        std::cout << "velkaros: saved the picture as " << name << std::endl;
+    }
+}
+
 void SdlShell::handleClick(const SDL_MouseButtonEvent& button) {
-    const int x = toScreen(button.x);
-    const int y = toScreen(button.y);
+    const int x = toScreenX(button.x);
+    const int y = toScreenY(button.y);
     if (!menu_.covers(x, y)) {
         return;  // a click on the picture: the game reads the button at poll time
     }
@@ -266,17 +321,5 @@ void SdlShell::present() {
         }
         SDL_UnlockTexture(texture_);
     }
-    SDL_SetRenderDrawColor(renderer_, 255, 255, 255, 255);
-    SDL_RenderClear(renderer_);
-    const SDL_Rect destination{0, 0, screen_.width() * options_.scale,
-                               screen_.height() * options_.scale};
-    SDL_RenderCopy(renderer_, texture_, nullptr, &destination);
-    SDL_RenderPresent(renderer_);
-}
-
-int SdlShell::toScreen(int windowCoordinate) const {
-    // Floor division, so positions left of or above the picture stay negative.
-    const int scale = options_.scale;
-    return windowCoordinate >= 0 ? windowCoordinate / scale
-                                 : -((-windowCoordinate + scale - 1) / scale);
+    view_.render(texture_);
 }

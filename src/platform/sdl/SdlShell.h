@@ -11,7 +11,9 @@
 #include "platform/freetype/FreeTypeText.h"
 #include "platform/sdl/SdlAudioOut.h"
 #include "platform/sdl/SdlDialogs.h"
+#include "platform/sdl/SdlGamepad.h"
 #include "platform/sdl/SdlKeySource.h"
+#include "platform/sdl/SdlView.h"
 
 // The desktop shell: one resizable window showing the menu strip and, under it, the 256 x 224
 // picture at the top-left corner (white beside it), zoomed by the --scale factor with nearest
@@ -35,15 +37,21 @@ private:
     bool openWindow();
     void handleEvent(const SDL_Event& event);
     void handleKey(const SDL_KeyboardEvent& key);
+    // Zoom (F9), fullscreen (F11, Alt+Enter) and the screenshot (F12), whether or not the menu
+    // strip is open. False for every other key.
+    bool handleViewKey(const SDL_KeyboardEvent& key);
+    void takeScreenshot();
     void handleClick(const SDL_MouseButtonEvent& button);
     void runCommand(int command);
     void runFrame();
     void present();
     // Window pixels to screen pixels at scale 1 (menu strip at the top, picture below it).
-    int toScreen(int windowCoordinate) const;
+    int toScreenX(int windowX) const { return view_.layout().toPictureX(windowX); }
+    int toScreenY(int windowY) const { return view_.layout().toPictureY(windowY); }
 
     const CommandLine& options_;
     SdlDialogs dialogs_;
+    SdlGamepad gamepad_;
     SdlKeySource keys_;
     MenuStrip menu_;
     // Destroyed after the game, which closes the output first.
@@ -52,6 +60,7 @@ private:
     std::unique_ptr<Game> game_;
     // The whole client picture at scale 1: the menu strip above the game's framebuffer.
     DIBImage screen_{Game::kScreenWidth, Game::kScreenHeight + MenuStrip::kHeight};
+    SdlView view_;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
