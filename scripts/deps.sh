@@ -6,7 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     libpng-dev zlib1g-dev libfreetype-dev libsdl2-dev fonts-misaki
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdotool x11-apps x11-utils xfonts-base
+    xvfb xauth xdotool x11-apps x11-utils xfonts-base openbox
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #include "platform/sdl/SdlView.h"
 
+#include <algorithm>
+
 void SdlView::attach(SDL_Window* window, SDL_Renderer* renderer) {
     window_ = window;
     renderer_ = renderer;
@@ -10,8 +12,21 @@ void SdlView::cycleZoom() {
     if (fullscreen_ || window_ == nullptr) {
         return;
     }
-    zoom_ = Zoom::next(zoom_, largestWindowZoom());
-    SDL_SetWindowSize(window_, width_ * zoom_, height_ * zoom_);
+    SDL_Rect area{0, 0, 0, 0};
+    const bool known = usableArea(area);
+    zoom_ = Zoom::next(zoom_, known ? Zoom::largestFit(width_, height_, area.w, area.h) : 1);
+    const int width = width_ * zoom_;
+    const int height = height_ * zoom_;
+    if (known) {
+        // A window grown past the edge of the display moves back onto it.
+        int x = 0;
+        int y = 0;
+        SDL_GetWindowPosition(window_, &x, &y);
+        x = std::max(area.x, std::min(x, area.x + area.w - width));
+        y = std::max(area.y, std::min(y, area.y + area.h - height));
+        SDL_SetWindowPosition(window_, x, y);
+    }
+    SDL_SetWindowSize(window_, width, height);
 }
 
 void SdlView::toggleFullscreen() {
@@ -46,11 +61,10 @@ void SdlView::render(SDL_Texture* picture) {
     SDL_RenderPresent(renderer_);
 }
 
-int SdlView::largestWindowZoom() const {
-    SDL_Rect usable{0, 0, 0, 0};
+bool SdlView::usableArea(SDL_Rect& area) const {
     const int display = SDL_GetWindowDisplayIndex(window_);
-    if (display < 0 || SDL_GetDisplayUsableBounds(display, &usable) != 0) {
-        return 1;
+    if (display < 0 || SDL_GetDisplayUsableBounds(display, &area) != 0) {
+        return false;
     }
     // The frame the window manager draws around the window takes room too; without a window
     // manager, or when SDL cannot tell, there is none.
@@ -61,5 +75,9 @@ int SdlView::largestWindowZoom() const {
     if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) != 0) {
         top = left = bottom = right = 0;
     }
-    return Zoom::largestFit(width_, height_, usable.w - left - right, usable.h - top - bottom);
+    area.x += left;
+    area.y += top;
+    area.w -= left + right;
+    area.h -= top + bottom;
+    return true;
 }

@@ -30,8 +30,9 @@ public:
     const ZoomLayout& layout() const { return layout_; }
 
 private:
-    // The largest window zoom that fits the usable part of the window's display.
-    int largestWindowZoom() const;
+    // Where the inside of the window may go: the usable part of its display less the frame
+    // the window manager draws. False when the system cannot tell.
+    bool usableArea(SDL_Rect& area) const;
 
     int width_;
     int height_;
