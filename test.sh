@@ -11,3 +11,7 @@ ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
 if [ "${VK_WINDOWS_TESTS:-0}" = 1 ]; then
     LINUX_BUILD_DIR="$build" scripts/windows/test.sh
 fi
+# Every test again under the address and undefined-behaviour sanitizers, in build-asan.
+if [ "${VK_SANITIZE:-0}" = 1 ]; then
+    scripts/sanitize.sh
+fi
