@@ -96,15 +96,27 @@ int main(int argc, char** argv) {
     std::string outDir;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
-        (option == "--data" ? dataDir : option == "--out" ? outDir : dataDir) = argv[i + 1];
+        if (option == "--data") {
+            dataDir = argv[i + 1];
+        } else if (option == "--out") {
+            outDir = argv[i + 1];
+        }
     }
     if (dataDir.empty() || outDir.empty() || argc != 5) {
         std::cerr << kUsage;
         return 2;
     }
-    const std::filesystem::path out = std::filesystem::absolute(outDir);
-    std::filesystem::create_directories(out);
-    std::filesystem::current_path(dataDir);
+    std::error_code failed;
+    const std::filesystem::path out = std::filesystem::absolute(outDir, failed);
+    std::filesystem::create_directories(out, failed);
+    if (!failed) {
+        std::filesystem::current_path(dataDir, failed);
+    }
+    if (failed) {
+        std::cerr << "cannot use " << outDir << " and " << dataDir << ": " << failed.message()
+                  << '\n';
+        return 1;
+    }
     const ContentFacts facts = ContentFacts::read("script.dat");
     if (!facts.loaded) {
         std::cerr << facts.error << '\n';
