@@ -23,7 +23,10 @@ std::tm sampleTime() {
 class ScreenshotTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = std::filesystem::path(VK_BINARY_DIR) / "desktop-screenshots";
+        // One folder per test: CTest runs the cases side by side.
+        folder = std::filesystem::path(VK_BINARY_DIR) /
+                 (std::string("desktop-screenshots-") +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
     }
