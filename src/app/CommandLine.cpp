@@ -16,7 +16,11 @@ const char* const kUsageText =
     "  --check [FILE]     check a data file (default script.dat) and exit: 0 good, 1 bad\n"
     "  --headless         run without a window or sound\n"
     "  --frames N         with --headless: run N frames (default 1)\n"
-    "  --screenshot FILE  with --headless: write the last frame as a PNG picture\n";
+    "  --screenshot FILE  with --headless: write the last frame as a PNG picture;\n"
+    "                     FRAME:FILE writes the picture after that frame (repeatable)\n"
+    "  --input REPLAY     play a recorded session in place of the keyboard and mouse\n"
+    "                     (with --headless and no --frames: until the replay ends)\n"
+    "  --record REPLAY    write this session's input and seed as a replay\n";
 
 namespace {
 
@@ -30,7 +34,7 @@ bool readNumber(const std::string& text, long long low, long long high, long lon
 }  // namespace
 
 bool CommandLine::parse(const std::vector<std::string>& arguments, std::string& error) {
-    bool framesGiven = false;
+    framesGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
@@ -72,11 +76,36 @@ bool CommandLine::parse(const std::vector<std::string>& arguments, std::string& 
             if (file == nullptr) {
                 return false;
             }
-            if (file->empty()) {
+            // FRAME:FILE names a frame; anything else is the file of the last frame.
+            const std::size_t colon = file->find(':');
+            if (colon != std::string::npos && colon > 0 &&
+                file->find_first_not_of("0123456789") == colon) {
+                if (!readNumber(file->substr(0, colon), 1, kMaxFrames, number)) {
+                    error = "--screenshot FRAME:FILE needs a frame from 1 to 10000000, not '" +
+                            *file + "'";
+                    return false;
+                }
+                if (colon + 1 == file->size()) {
+                    error = "--screenshot " + *file + " needs a file name after the colon";
+                    return false;
+                }
+                frameShots.push_back({static_cast<int>(number), file->substr(colon + 1)});
+            } else if (file->empty()) {
                 error = "--screenshot needs a file name, not an empty name";
                 return false;
+            } else {
+                screenshot = *file;
             }
-            screenshot = *file;
+        } else if (option == "--input" || option == "--record") {
+            const std::string* file = value("a replay file name");
+            if (file == nullptr) {
+                return false;
+            }
+            if (file->empty()) {
+                error = option + " needs a replay file name, not an empty name";
+                return false;
+            }
+            (option == "--input" ? input : record) = *file;
         } else if (option == "--seed") {
             const std::string* text = value("a number");
             if (text == nullptr) {
@@ -113,9 +142,16 @@ bool CommandLine::parse(const std::vector<std::string>& arguments, std::string& 
             return false;
         }
     }
-    if (!headless && (framesGiven || !screenshot.empty())) {
+    if (!headless && (framesGiven || !screenshot.empty() || !frameShots.empty())) {
         error = std::string(framesGiven ? "--frames" : "--screenshot") + " needs --headless";
         return false;
+    }
+    for (const FrameShot& shot : frameShots) {
+        if (framesGiven && shot.frame > frames) {
+            error = "--screenshot " + std::to_string(shot.frame) + ":" + shot.file +
+                    " is after the last frame (--frames " + std::to_string(frames) + ")";
+            return false;
+        }
     }
     return true;
 }

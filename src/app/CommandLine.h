@@ -21,7 +21,16 @@ struct CommandLine {
     std::string checkFile = "script.dat";
     bool headless = false;
     int frames = 1;
-    std::string screenshot;
+    std::string screenshot;  // --screenshot FILE: the last frame
+    bool framesGiven = false;
+    // --screenshot FRAME:FILE (any number): the picture after that frame, counted from 1.
+    struct FrameShot {
+        int frame = 0;
+        std::string file;
+    };
+    std::vector<FrameShot> frameShots;
+    std::string input;   // --input: a replay played in place of the keyboard and mouse
+    std::string record;  // --record: the session's input and seed written as a replay
 
     // Reads the arguments after the program name. On a bad argument returns false and puts a
     // one-line message naming it into error.

@@ -1,7 +1,10 @@
 #include "platform/headless/HeadlessShell.h"
 
+#include <algorithm>
+
 #include "app/CommandLine.h"
 #include "app/Game.h"
+#include "app/SessionInput.h"
 #include "gfx/ImageSave.h"
 #include "platform/freetype/FreeTypeText.h"
 #include "platform/headless/FrameClock.h"
@@ -13,22 +16,46 @@ int runHeadless(const CommandLine& options, std::vector<InputStep> input, std::o
         err << error << '\n';
         return 1;
     }
+    // A fixed seed by default, so two runs with the same input play the same game.
+    SessionInput session;
+    if (!session.open(options.input, options.record, options.seed, 1, error)) {
+        err << error << '\n';
+        return 1;
+    }
     Game game(text.get());
     // No dialogs: the data file's error report goes to standard error by itself.
     if (!game.start(nullptr, nullptr)) {
         return -1;
     }
-    // A fixed seed by default, so two runs with the same input play the same game.
-    game.attachWindow(options.seed.value_or(1));
+    game.attachWindow(session.seed());
 
+    // Without --frames a run lasts until the replay and every named picture are done.
+    std::vector<CommandLine::FrameShot> shots = options.frameShots;
+    std::stable_sort(shots.begin(), shots.end(),
+                     [](const auto& a, const auto& b) { return a.frame < b.frame; });
+    int frames = options.frames;
+    if (!options.framesGiven) {
+        frames = std::max({frames, session.replayLength(), shots.empty() ? 0 : shots.back().frame});
+    }
     ScriptedKeySource keys(std::move(input));
     FrameClock clock;
-    for (int frame = 0; frame < options.frames; ++frame) {
-        keys.beginFrame(frame, game.input());
-        game.frame(keys);
+    std::size_t nextShot = 0;
+    for (int frame = 1; frame <= frames; ++frame) {
+        keys.beginFrame(frame - 1, game.input());
+        game.frame(session.beginFrame(keys, game.input()));
         clock.step();
+        for (; nextShot < shots.size() && shots[nextShot].frame == frame; ++nextShot) {
+            if (!savePng(game.framebuffer(), shots[nextShot].file)) {
+                err << "cannot write the screenshot " << shots[nextShot].file << '\n';
+                return 1;
+            }
+        }
     }
     game.stop();
+    if (!session.finish(error)) {
+        err << error << '\n';
+        return 1;
+    }
 
     if (!options.screenshot.empty() && !savePng(game.framebuffer(), options.screenshot)) {
         err << "cannot write the screenshot " << options.screenshot << '\n';

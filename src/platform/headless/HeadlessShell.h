@@ -7,8 +7,10 @@
 
 struct CommandLine;
 
-// Runs the game without a window or sound: options.frames frames with the scripted input,
-// on a clock that advances one frame per step, then writes the last frame to
-// options.screenshot when one is named. Messages go to err. Returns the exit status: -1 when
-// the data file fails to load, 1 when the font or the screenshot fails, else 0.
+// Runs the game without a window or sound: options.frames frames (without --frames, as long as
+// the --input replay and the latest --screenshot FRAME:FILE need) with the scripted input, or
+// the replay in its place, on a clock that advances one frame per step; writes the pictures
+// of the named frames as they pass, then the last frame to options.screenshot when one is
+// named; records the input with --record. Messages go to err. Returns the exit status: -1
+// when the data file fails to load, 1 when the font, the replay or a screenshot fails, else 0.
 int runHeadless(const CommandLine& options, std::vector<InputStep> input, std::ostream& err);

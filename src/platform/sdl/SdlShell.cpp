@@ -43,6 +43,12 @@ int SdlShell::run() {
     if (!options_.mute) {
         audio_ = std::make_unique<SdlAudioOut>();
     }
+    // Seeded from the calendar time unless the command line or the replay says otherwise.
+    if (!session_.open(options_.input, options_.record, options_.seed,
+                       static_cast<std::uint32_t>(std::time(nullptr)), error)) {
+        std::cerr << "velkaros: " << error << '\n';
+        return 1;
+    }
     if (!game_->start(&dialogs_, audio_.get())) {
         return -1;
     }
@@ -69,6 +75,10 @@ int SdlShell::run() {
         runFrame();
     }
     game_->stop();
+    if (!session_.finish(error)) {
+        std::cerr << "velkaros: " << error << '\n';
+        return 1;
+    }
     return 0;
 }
 
@@ -116,7 +126,7 @@ bool SdlShell::openWindow() {
         keys_.setGamepad(&gamepad_);
     }
     screen_.selectFont(&game_->font());
-    game_->attachWindow(options_.seed.value_or(static_cast<std::uint32_t>(std::time(nullptr))));
+    game_->attachWindow(session_.seed());
     // The game takes no typed text: keep an input method from catching the space bar.
     SDL_StopTextInput();
     SDL_ShowWindow(window_);
@@ -158,14 +168,14 @@ void SdlShell::handleEvent(const SDL_Event& event) {
             if (menu_.isOpen()) {
                 menu_.hover(toScreenX(event.motion.x), toScreenY(event.motion.y));
                 present();
-            } else if (toScreenY(event.motion.y) >= MenuStrip::kHeight) {
+            } else if (toScreenY(event.motion.y) >= MenuStrip::kHeight && !session_.replaying()) {
                 // Positions over the strip are not the picture's, as on a native menu bar.
                 game_->input().setMousePosition(toScreenX(event.motion.x),
                                                 toScreenY(event.motion.y) - MenuStrip::kHeight);
             }
             break;
         case SDL_MOUSEWHEEL:
-            if (!menu_.isOpen()) {
+            if (!menu_.isOpen() && !session_.replaying()) {
                 const int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y
                                                                                     : event.wheel.y;
                 if (notches != 0) {
@@ -300,7 +310,7 @@ void SdlShell::runCommand(int command) {
 void SdlShell::runFrame() {
     keys_.setBlocked(menu_.isOpen());
     keys_.refresh();
-    game_->frame(keys_);
+    game_->frame(session_.beginFrame(keys_, game_->input()));
     present();
 }
 

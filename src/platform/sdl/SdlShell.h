@@ -7,6 +7,7 @@
 #include "app/CommandLine.h"
 #include "app/Game.h"
 #include "app/MenuStrip.h"
+#include "app/SessionInput.h"
 #include "gfx/DIBImage.h"
 #include "platform/freetype/FreeTypeText.h"
 #include "platform/sdl/SdlAudioOut.h"
@@ -54,6 +55,8 @@ private:
     SdlGamepad gamepad_;
     SdlKeySource keys_;
     MenuStrip menu_;
+    // The live keys, or a replay in their place; recorded with --record.
+    SessionInput session_;
     // Destroyed after the game, which closes the output first.
     std::unique_ptr<SdlAudioOut> audio_;
     std::unique_ptr<FreeTypeText> text_;

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 
 #include "app/CommandLine.h"
@@ -27,6 +28,20 @@ int main(int argc, char** argv) {
     if (options.version) {
         std::cout << kVersionText << '\n';
         return 0;
+    }
+    // Files named on the command line are the caller's, relative to where it started.
+    auto fromStart = [](std::string& file) {
+        std::error_code failed;
+        const std::filesystem::path full = std::filesystem::absolute(file, failed);
+        if (!file.empty() && !failed) {
+            file = full.string();
+        }
+    };
+    for (std::string* file : {&options.screenshot, &options.input, &options.record}) {
+        fromStart(*file);
+    }
+    for (CommandLine::FrameShot& shot : options.frameShots) {
+        fromStart(shot.file);
     }
     // Every game file is named relative to the game folder, so change into it before any load.
     if (!options.dataDir.empty() && chdir(options.dataDir.c_str()) != 0) {
