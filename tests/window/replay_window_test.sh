@@ -72,16 +72,16 @@ start_game() {
 # A key held over several frames, as a player presses it (a tap between two frames is lost).
 press() {
     xdotool keydown "$1"
-    sleep 0.15
+    sleep 0.2
     xdotool keyup "$1"
-    sleep 0.15
+    sleep 0.2
 }
 
 click() {
     xdotool mousedown "$1"
-    sleep 0.15
+    sleep 0.2
     xdotool mouseup "$1"
-    sleep 0.15
+    sleep 0.2
 }
 
 # Waits until two read-backs half a second apart agree; leaves the picture in $1.
