@@ -1,5 +1,5 @@
-// Replaces the global operator new and delete to count live blocks and bytes. The array and
-// sized forms of the standard library forward to these two.
+// Replaces the global operator new and delete to count live blocks and bytes. The array forms
+// are replaced too: the sanitizer runtime defines its own, which would bypass the count.
 #include "soak/AllocationCounter.h"
 
 #include <malloc.h>
@@ -48,5 +48,17 @@ void operator delete(void* block) noexcept {
 }
 
 void operator delete(void* block, std::size_t) noexcept {
+    operator delete(block);
+}
+
+void* operator new[](std::size_t size) {
+    return operator new(size);
+}
+
+void operator delete[](void* block) noexcept {
+    operator delete(block);
+}
+
+void operator delete[](void* block, std::size_t) noexcept {
     operator delete(block);
 }
