@@ -24,6 +24,8 @@ class SdlShell {
 public:
     static constexpr const char* kTitle = "ケルモラのラスト風バトルシステム";
     static constexpr const char* kAboutCaption = "バージョン情報";
+    // The longest sleep between looks at the event queue while a frame is not yet due, in ms.
+    static constexpr Uint32 kMaxSleep = 4;
 
     explicit SdlShell(const CommandLine& options);
     ~SdlShell();
