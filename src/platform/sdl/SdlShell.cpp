@@ -1,6 +1,5 @@
 #include "platform/sdl/SdlShell.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -67,10 +66,11 @@ int SdlShell::run() {
         }
         const Uint32 now = SDL_GetTicks();
         if (!schedule.isDue(now)) {
-            // Short sleeps rather than SDL's event wait: under X11 the wait wakes itself with a
+            // A plain sleep rather than SDL's event wait: under X11 the wait wakes itself with a
             // message to the window over a second connection, and one still on its way when
             // the window closes makes Xlib end the process with exit code 1 after a quit.
-            SDL_Delay(std::min<Uint32>(schedule.waitTime(now), kMaxSleep));
+            // Events that come meanwhile are all handled before the frame.
+            SDL_Delay(schedule.waitTime(now));
             continue;
         }
         schedule.beginFrame(now);

@@ -18,14 +18,12 @@
 
 // The desktop shell: one resizable window showing the menu strip and, under it, the 256 x 224
 // picture at the top-left corner (white beside it), zoomed by the --scale factor with nearest
-// neighbour. It handles every pending event before a frame and between frames sleeps in the
-// event wait until the next frame is due.
+// neighbour. It handles every pending event before a frame and between frames sleeps until
+// the next frame is due.
 class SdlShell {
 public:
     static constexpr const char* kTitle = "ケルモラのラスト風バトルシステム";
     static constexpr const char* kAboutCaption = "バージョン情報";
-    // The longest sleep between looks at the event queue while a frame is not yet due, in ms.
-    static constexpr Uint32 kMaxSleep = 4;
 
     explicit SdlShell(const CommandLine& options);
     ~SdlShell();
