@@ -71,13 +71,3 @@ TEST(PadState, StickCountsOnlyBeyondHalfItsRange) {
         EXPECT_EQ(held(pad), c.expected) << "stick at " << c.x << ", " << c.y;
     }
 }
-
-TEST(PadState, DpadAndStickTogetherStillOneDirection) {
-    PadState pad;
-    pad.left = true;
-    pad.stickX = -32768;
-    EXPECT_EQ(held(pad), "left");
-    // The d-pad holds a direction the stick leans away from: both are held.
-    pad.stickX = 32767;
-    EXPECT_EQ(held(pad), "left right");
-}
