@@ -7,99 +7,19 @@
 // the picture must be white. Prints what differs. Exit status 0 when they match, 1 when they
 // differ, 2 when a file cannot be read.
 #include <cstdint>
-#include <fstream>
 #include <iostream>
 #include <string>
-#include <vector>
 
-#include "gfx/Image.h"
-#include "gfx/ImageFile.h"
-
-namespace {
-
-struct Dump {
-    int width = 0;
-    int height = 0;
-    int bytesPerPixel = 0;
-    int bytesPerLine = 0;
-    bool lsbFirst = true;
-    std::uint32_t redMask = 0, greenMask = 0, blueMask = 0;
-    std::vector<unsigned char> pixels;
-
-    std::uint32_t rgb(int x, int y) const {
-        const unsigned char* p = pixels.data() + static_cast<std::size_t>(y) * bytesPerLine +
-                                 static_cast<std::size_t>(x) * bytesPerPixel;
-        std::uint32_t value = 0;
-        for (int i = 0; i < bytesPerPixel; ++i) {
-            const int shift = lsbFirst ? 8 * i : 8 * (bytesPerPixel - 1 - i);
-            value |= static_cast<std::uint32_t>(p[i]) << shift;
-        }
-        return channel(value, redMask) << 16 | channel(value, greenMask) << 8 |
-               channel(value, blueMask);
-    }
-
-    static std::uint32_t channel(std::uint32_t value, std::uint32_t mask) {
-        if (mask == 0) {
-            return 0;
-        }
-        int shift = 0;
-        while (((mask >> shift) & 1u) == 0) {
-            ++shift;
-        }
-        return ((value & mask) >> shift) & 0xFF;
-    }
-};
-
-std::uint32_t bigEndian(const unsigned char* p) {
-    return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 | p[3];
-}
-
-bool readDump(const std::string& fileName, Dump& dump, std::string& error) {
-    std::ifstream file(fileName, std::ios::binary);
-    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)),
-                                     std::istreambuf_iterator<char>());
-    if (bytes.size() < 100) {
-        error = "too short for a window dump";
-        return false;
-    }
-    auto field = [&](int index) { return bigEndian(bytes.data() + 4 * index); };
-    const std::uint32_t headerSize = field(0);
-    const std::uint32_t colours = field(19);
-    dump.width = static_cast<int>(field(4));
-    dump.height = static_cast<int>(field(5));
-    dump.lsbFirst = field(7) == 0;
-    dump.bytesPerPixel = static_cast<int>(field(11) / 8);
-    dump.bytesPerLine = static_cast<int>(field(12));
-    dump.redMask = field(14);
-    dump.greenMask = field(15);
-    dump.blueMask = field(16);
-    if (field(1) != 7 || field(2) != 2 || (dump.bytesPerPixel != 3 && dump.bytesPerPixel != 4) ||
-        dump.width <= 0 || dump.height <= 0 || dump.width > 16384 || dump.height > 16384 ||
-        dump.bytesPerLine < dump.width * dump.bytesPerPixel || colours > 65536) {
-        error = "not a 24 or 32 bit ZPixmap window dump";
-        return false;
-    }
-    const std::size_t start = std::size_t{headerSize} + std::size_t{colours} * 12;
-    const std::size_t size = static_cast<std::size_t>(dump.bytesPerLine) * dump.height;
-    if (start > bytes.size() || bytes.size() - start < size) {
-        error = "the pixels are cut short";
-        return false;
-    }
-    dump.pixels.assign(bytes.begin() + static_cast<long>(start),
-                       bytes.begin() + static_cast<long>(start + size));
-    return true;
-}
-
-}  // namespace
+#include "XwdRaster.h"
 
 int main(int argc, char** argv) {
     if (argc != 8) {
         std::cerr << "usage: xwd_compare WINDOW.xwd PICTURE.png LEFT TOP SCALE WIDTH HEIGHT\n";
         return 2;
     }
-    Dump dump;
+    Raster dump;
     std::string error;
-    if (!readDump(argv[1], dump, error)) {
+    if (!xwd_raster::readDump(argv[1], dump, error)) {
         std::cerr << argv[1] << ": " << error << '\n';
         return 2;
     }

@@ -11,39 +11,12 @@ game=$1
 work=$2
 title='ケルモラのラスト風バトルシステム'
 
-for tool in Xvfb xdotool xwd xwininfo; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed (scripts/deps.sh installs it)"
-        exit 77
-    fi
-done
+. "$(dirname "$0")/x_session.sh" || exit 1
+require_tools Xvfb xdotool xwd xwininfo
 
 rm -rf "$work"
 mkdir -p "$work"
-xvfb_pid=""
-game_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 50); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-if [ ! -s "$work/display" ]; then
-    echo "SKIP: Xvfb did not start: $(cat "$work/xvfb.log")"
-    exit 77
-fi
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_xvfb
 
 # Visible top-level windows: "id width height name" lines.
 windows() {
@@ -54,18 +27,6 @@ windows() {
         name=$(xdotool getwindowname "$id" 2>/dev/null)
         echo "$id $size $name"
     done
-}
-
-# Waits up to five seconds for the game to end; sets status.
-wait_exit() {
-    for _ in $(seq 50); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$game_pid" 2>/dev/null && fail "$1 did not end the game"
-    wait "$game_pid"
-    status=$?
-    game_pid=""
 }
 
 # A folder whose script.dat holds the given text; starts the game in it.
@@ -100,7 +61,7 @@ expect_box() {
     sleep 0.3
     xdotool windowfocus --sync "$id" 2>/dev/null
     xdotool key --window "$id" Return
-    wait_exit "$name: Return in the box"
+    await_game_exit "$name: Return in the box"
     [ "$status" -eq 255 ] || fail "$name: ended with $status, not -1 (255)"
     grep -q "^$line行目にエラー" "$work/$name.err" ||
         fail "$name: the report on stderr lacks line $line: $(cat "$work/$name.err")"
@@ -111,7 +72,7 @@ expect_box syntax 3 'SpecialArt normalAttack\nstrength 10\ncolour 3\n'
 
 # Code 3: no box, the report on stderr, -1 at once.
 start_broken number 'SpecialArt normalAttack\nstrength ten\n'
-wait_exit "a bad number"
+await_game_exit "a bad number"
 [ "$status" -eq 255 ] || fail "a bad number ended the game with $status, not -1 (255)"
 [ -z "$(windows)" ] || fail "a bad number opened a window: $(windows)"
 grep -q '^エラーコード 3' "$work/number.err" || fail "no code 3 report on stderr: $(cat "$work/number.err")"

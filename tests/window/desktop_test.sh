@@ -20,44 +20,14 @@ strip=12
 screen_width=1280
 screen_height=1024
 
-for tool in Xvfb xdotool xwd xwininfo openbox; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed (scripts/deps.sh installs it)"
-        exit 77
-    fi
-done
+. "$(dirname "$0")/x_session.sh" || exit 1
+require_tools Xvfb xdotool xwd xwininfo openbox
 
 rm -rf "$work"
 mkdir -p "$work/game"
 printf 'SpecialArt normalAttack\n' >"$work/game/script.dat"
 
-xvfb_pid=""
-game_pid=""
-wm_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-
-Xvfb -displayfd 3 -noreset -screen 0 ${screen_width}x${screen_height}x24 -nolisten tcp \
-    3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 50); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-if [ ! -s "$work/display" ]; then
-    echo "SKIP: Xvfb did not start: $(cat "$work/xvfb.log")"
-    exit 77
-fi
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_xvfb "${screen_width}x${screen_height}"
 
 "$game" --data "$work/game" --headless --frames 2 --screenshot "$work/headless.png" ||
     fail "headless run"
@@ -74,14 +44,7 @@ xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
 
 "$game" --data "$work/game" --mute >"$work/game.log" 2>&1 &
 game_pid=$!
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | head -n 1)
-    [ -n "$window" ] && break
-    kill -0 "$game_pid" 2>/dev/null || fail "the game ended at start: $(cat "$work/game.log")"
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no window appeared"
+await_game_window "$work/game.log" || fail "no window appeared"
 
 # Sends keys to the game window, focused first.
 keys() {

@@ -17,56 +17,20 @@ folder=$(dirname "$game")
 strip=12
 title='ケルモラのラスト風バトルシステム'
 
-for tool in Xvfb xdotool xwd xwininfo; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed (scripts/deps.sh installs it)"
-        exit 77
-    fi
-done
+. "$(dirname "$0")/x_session.sh" || exit 1
+require_tools Xvfb xdotool xwd xwininfo
 [ -f "$folder/script.dat" ] || { echo "FAIL: no game folder beside $game"; exit 1; }
 
 rm -rf "$work"
 mkdir -p "$work"
-xvfb_pid=""
-game_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 50); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-if [ ! -s "$work/display" ]; then
-    echo "SKIP: Xvfb did not start: $(cat "$work/xvfb.log")"
-    exit 77
-fi
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_xvfb
 
 # Starts the game in its folder; sets game_pid and window.
 start_game() {
     "$game" --data "$folder" --mute "$@" >"$work/game.log" 2>&1 &
     game_pid=$!
-    window=""
-    for _ in $(seq 100); do
-        window=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | head -n 1)
-        if [ -n "$window" ]; then
-            [ "$(xdotool getwindowname "$window")" = "$title" ] || fail "window title"
-            return 0
-        fi
-        kill -0 "$game_pid" 2>/dev/null || fail "the game ended at start: $(cat "$work/game.log")"
-        sleep 0.1
-    done
-    fail "no window appeared for $*"
+    await_game_window "$work/game.log" || fail "no window appeared for $*"
+    [ "$(xdotool getwindowname "$window")" = "$title" ] || fail "window title"
 }
 
 # A key held over several frames, as a player presses it (a tap between two frames is lost).
@@ -98,14 +62,7 @@ settle() {
 # Closes the window as its close box does and expects exit code 0 within five seconds.
 close_window() {
     "$close" "$window" || fail "cannot ask the window to close"
-    for _ in $(seq 50); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$game_pid" 2>/dev/null && fail "closing the window did not end the game"
-    wait "$game_pid"
-    local status=$?
-    game_pid=""
+    await_game_exit "closing the window"
     [ "$status" -eq 0 ] || fail "closing the window ended the game with $status: $(cat "$work/game.log")"
 }
 

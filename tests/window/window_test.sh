@@ -14,44 +14,14 @@ work=$3
 strip=12
 title='ケルモラのラスト風バトルシステム'
 
-for tool in Xvfb xdotool xwd xwininfo; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed (scripts/deps.sh installs it)"
-        exit 77
-    fi
-done
+. "$(dirname "$0")/x_session.sh" || exit 1
+require_tools Xvfb xdotool xwd xwininfo
 
 rm -rf "$work"
 mkdir -p "$work/game"
 printf 'SpecialArt normalAttack\n' >"$work/game/script.dat"
 
-xvfb_pid=""
-game_pid=""
-cleanup() {
-    # A game stuck in a modal box may not answer TERM.
-    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-
-# The server picks a free display itself and writes its number once it accepts clients. It must
-# not reset when its last client leaves: a game starting during a reset finds no display.
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 50); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-if [ ! -s "$work/display" ]; then
-    echo "SKIP: Xvfb did not start: $(cat "$work/xvfb.log")"
-    exit 77
-fi
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_xvfb
 
 "$game" --data "$work/game" --headless --frames 2 --screenshot "$work/headless.png" ||
     fail "headless run"
@@ -60,19 +30,11 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 start_game() {
     "$game" --data "$work/game" --mute "$@" >"$work/game.log" 2>&1 &
     game_pid=$!
-    window=""
-    for _ in $(seq 100); do
-        window=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | head -n 1)
-        if [ -n "$window" ]; then
-            local name
-            name=$(xdotool getwindowname "$window")
-            [ "$name" = "$title" ] || fail "window title is '$name'"
-            return 0
-        fi
-        kill -0 "$game_pid" 2>/dev/null || fail "the game ended at start: $(cat "$work/game.log")"
-        sleep 0.1
-    done
-    fail "no window appeared for $*: $(xwininfo -root -children | tail -n +6)"
+    await_game_window "$work/game.log" ||
+        fail "no window appeared for $*: $(xwininfo -root -children | tail -n +6)"
+    local name
+    name=$(xdotool getwindowname "$window")
+    [ "$name" = "$title" ] || fail "window title is '$name'"
 }
 
 # Reads the window back until it shows the headless picture (the first frames may still come).
@@ -94,14 +56,7 @@ expect_picture() {
 
 # Waits up to five seconds for the game to end and checks its exit code.
 expect_exit_zero() {
-    for _ in $(seq 50); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$game_pid" 2>/dev/null && fail "$1 did not end the game"
-    wait "$game_pid"
-    local status=$?
-    game_pid=""
+    await_game_exit "$1"
     [ "$status" -eq 0 ] || fail "$1 ended the game with exit code $status: $(cat "$work/game.log")"
 }
 
