@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include <charconv>
+#include "app/WholeNumber.h"
 
 const char* const kVersionText = "Ver 0.1.0";
 
@@ -21,17 +21,6 @@ const char* const kUsageText =
     "  --input REPLAY     play a recorded session in place of the keyboard and mouse\n"
     "                     (with --headless and no --frames: until the replay ends)\n"
     "  --record REPLAY    write this session's input and seed as a replay\n";
-
-namespace {
-
-// A whole decimal number in [low, high], nothing else in the text.
-bool readNumber(const std::string& text, long long low, long long high, long long& value) {
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end && !text.empty() && value >= low && value <= high;
-}
-
-}  // namespace
 
 bool CommandLine::parse(const std::vector<std::string>& arguments, std::string& error) {
     framesGiven = false;
@@ -80,7 +69,7 @@ bool CommandLine::parse(const std::vector<std::string>& arguments, std::string& 
             const std::size_t colon = file->find(':');
             if (colon != std::string::npos && colon > 0 &&
                 file->find_first_not_of("0123456789") == colon) {
-                if (!readNumber(file->substr(0, colon), 1, kMaxFrames, number)) {
+                if (!readWholeNumber(file->substr(0, colon), 1, kMaxFrames, number)) {
                     error = "--screenshot FRAME:FILE needs a frame from 1 to 10000000, not '" +
                             *file + "'";
                     return false;
@@ -111,7 +100,7 @@ bool CommandLine::parse(const std::vector<std::string>& arguments, std::string& 
             if (text == nullptr) {
                 return false;
             }
-            if (!readNumber(*text, 0, 0xFFFFFFFFLL, number)) {
+            if (!readWholeNumber(*text, 0, 0xFFFFFFFFLL, number)) {
                 error = "--seed needs a whole number from 0 to 4294967295, not '" + *text + "'";
                 return false;
             }
@@ -121,7 +110,7 @@ bool CommandLine::parse(const std::vector<std::string>& arguments, std::string& 
             if (text == nullptr) {
                 return false;
             }
-            if (!readNumber(*text, 1, kMaxScale, number)) {
+            if (!readWholeNumber(*text, 1, kMaxScale, number)) {
                 error = "--scale needs a whole number from 1 to 16, not '" + *text + "'";
                 return false;
             }
@@ -131,7 +120,7 @@ bool CommandLine::parse(const std::vector<std::string>& arguments, std::string& 
             if (text == nullptr) {
                 return false;
             }
-            if (!readNumber(*text, 1, kMaxFrames, number)) {
+            if (!readWholeNumber(*text, 1, kMaxFrames, number)) {
                 error = "--frames needs a whole number from 1 to 10000000, not '" + *text + "'";
                 return false;
             }

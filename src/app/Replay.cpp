@@ -1,8 +1,9 @@
 #include "app/Replay.h"
 
-#include <charconv>
 #include <fstream>
 #include <sstream>
+
+#include "app/WholeNumber.h"
 
 namespace {
 
@@ -22,21 +23,6 @@ std::vector<std::string> wordsOf(const std::string& line) {
         at = end;
     }
     return words;
-}
-
-// A whole number in [low, high] in the given base, nothing else in the text.
-bool readNumber(const std::string& text, long long low, long long high, long long& value,
-                int base = 10) {
-    const char* begin = text.data();
-    const char* end = begin + text.size();
-    if (base == 16) {
-        if (text.size() < 3 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X')) {
-            return false;
-        }
-        begin += 2;
-    }
-    auto [ptr, ec] = std::from_chars(begin, end, value, base);
-    return ec == std::errc() && ptr == end && begin != end && value >= low && value <= high;
 }
 
 // One line of at most limit bytes without its line break (LF or CRLF). False at the end of
@@ -102,12 +88,12 @@ bool Replay::read(std::istream& in, const std::string& name, std::string& error)
                         " VERSION seed SEED'";
                 return false;
             }
-            if (!readNumber(words[1], 1, 1'000'000, value) || value != kVersion) {
+            if (!readWholeNumber(words[1], 1, 1'000'000, value) || value != kVersion) {
                 error = where + "replay format version '" + words[1] +
                         "' is not one this game reads (" + std::to_string(kVersion) + ")";
                 return false;
             }
-            if (!readNumber(words[3], 0, 0xFFFFFFFFLL, value)) {
+            if (!readWholeNumber(words[3], 0, 0xFFFFFFFFLL, value)) {
                 error = where + "the seed must be a whole number from 0 to 4294967295, not '" +
                         words[3] + "'";
                 return false;
@@ -132,7 +118,7 @@ bool Replay::read(std::istream& in, const std::string& name, std::string& error)
 bool Replay::readStatement(const std::string& line, std::string& error) {
     const std::vector<std::string> words = wordsOf(line);
     long long value = 0;
-    if (words.size() < 2 || !readNumber(words[0], 1, kMaxFrame, value)) {
+    if (words.size() < 2 || !readWholeNumber(words[0], 1, kMaxFrame, value)) {
         error = "a line must start with a frame number from 1 to " + std::to_string(kMaxFrame) +
                 " and a word (keys, wheel, mouse, end)";
         return false;
@@ -166,7 +152,7 @@ bool Replay::readStatement(const std::string& line, std::string& error) {
             std::istringstream list(words[2]);
             std::string code;
             while (std::getline(list, code, ',')) {
-                if (!readNumber(code, 1, 0xFF, value, 16)) {
+                if (!readWholeNumber(code, 1, 0xFF, value, 16)) {
                     error = "'" + code + "' is not a key code from 0x01 to 0xff";
                     return false;
                 }
@@ -185,7 +171,7 @@ bool Replay::readStatement(const std::string& line, std::string& error) {
         }
     } else if (what == "wheel") {
         entry.kind = Kind::Wheel;
-        if (words.size() != 3 || !readNumber(words[2], -1000, 1000, value) || value == 0) {
+        if (words.size() != 3 || !readWholeNumber(words[2], -1000, 1000, value) || value == 0) {
             error = "'wheel' takes the notches, a whole number from -1000 to 1000 other than 0";
             return false;
         }
@@ -193,8 +179,8 @@ bool Replay::readStatement(const std::string& line, std::string& error) {
     } else if (what == "mouse") {
         entry.kind = Kind::Mouse;
         long long y = 0;
-        if (words.size() != 4 || !readNumber(words[2], -kMaxMouse, kMaxMouse, value) ||
-            !readNumber(words[3], -kMaxMouse, kMaxMouse, y)) {
+        if (words.size() != 4 || !readWholeNumber(words[2], -kMaxMouse, kMaxMouse, value) ||
+            !readWholeNumber(words[3], -kMaxMouse, kMaxMouse, y)) {
             error = "'mouse' takes x and y, whole numbers from -65535 to 65535";
             return false;
         }

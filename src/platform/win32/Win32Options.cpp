@@ -1,17 +1,6 @@
 #include "platform/win32/Win32Options.h"
 
-#include <charconv>
-
-namespace {
-
-// A whole decimal number in [low, high], nothing else in the text.
-bool readNumber(const std::string& text, long long low, long long high, long long& value) {
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end && !text.empty() && value >= low && value <= high;
-}
-
-}  // namespace
+#include "app/WholeNumber.h"
 
 bool Win32Options::parse(const std::vector<std::string>& arguments, std::string& error) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -34,13 +23,13 @@ bool Win32Options::parse(const std::vector<std::string>& arguments, std::string&
         if (option == "--data") {
             dataDir = value;
         } else if (option == "--seed") {
-            if (!readNumber(value, 0, 4294967295LL, number)) {
+            if (!readWholeNumber(value, 0, 4294967295LL, number)) {
                 error = "--seed needs a whole number from 0 to 4294967295, not '" + value + "'";
                 return false;
             }
             seed = static_cast<std::uint32_t>(number);
         } else {
-            if (!readNumber(value, 1, 10'000'000, number)) {
+            if (!readWholeNumber(value, 1, 10'000'000, number)) {
                 error = "--frames needs a whole number from 1 to 10000000, not '" + value + "'";
                 return false;
             }
