@@ -22,18 +22,12 @@ for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 
-# A deb-src entry for the Debian mirror that is already configured, so that
-# `apt-get source libpng1.6` fetches Debian's own source package.
+# Debian's source packages (libpng is built from Debian's own), from the Debian mirror this
+# machine's apt sources already name.
+# Without such a mirror deb-src.sh says so and the script stops here.
+deb_src=$(scripts/deb-src.sh)
 need_update=0
-if ! grep -rqs '^\(Types:.*deb-src\|deb-src \)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-    src=/etc/apt/sources.list.d/debian-src.sources
-    uri=$(grep -hs '^URIs:' /etc/apt/sources.list.d/debian.sources | head -n 1 | awk '{print $2}')
-    uri=${uri:-http://deb.debian.org/debian}
-    suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
-    printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-        "$uri" "$suite" | $sudo tee "$src" >/dev/null
-    need_update=1
-fi
+[ "$deb_src" = updated ] && need_update=1
 
 if [ ${#missing[@]} -gt 0 ] || [ $need_update -eq 1 ]; then
     export DEBIAN_FRONTEND=noninteractive
