@@ -8,6 +8,7 @@
 #include "data/Animation.h"
 #include "data/ScriptReader.h"
 #include "data/TextEncoding.h"
+#include "data/Utf8Sign.h"
 #include "gfx/Image.h"
 #include "platform/Dialogs.h"
 #include "platform/GamePath.h"
@@ -44,9 +45,20 @@ const char* DataManager::errorName(int code) {
     }
 }
 
+void DataManager::makeCurrent() {
+    instance_ = this;
+    const auto art = specialArtTable_.find("normalAttack");
+    normalAttack_ = art != specialArtTable_.end() ? art->second : nullptr;
+}
+
 void DataManager::clear() {
-    // The normal attack is one of the arts destroyed below; keeping it would leave it dangling.
-    normalAttack_ = nullptr;
+    // When the normal attack is one of the arts destroyed below, keeping it would leave it
+    // dangling; another registry's stays.
+    for (const auto& art : specialArts_) {
+        if (art.get() == normalAttack_) {
+            normalAttack_ = nullptr;
+        }
+    }
     images_.clear();
     animations_.clear();
     specialArts_.clear();
@@ -102,6 +114,13 @@ bool DataManager::loadFromMemory(std::string_view bytes) {
 }
 
 bool DataManager::readFrom(std::istream& input) {
+    if (const std::optional<Utf8Sign> sign = Utf8Sign::find(input)) {
+        fail(static_cast<int>(ErrorCode::Other), sign->line, sign->lineText,
+             "このファイルは UTF-8 で保存されているようです。"
+             "Shift-JIS (CP932) で保存しなおしてください。\n"
+             "(the file looks like UTF-8: save it as Shift-JIS, code page 932)\n");
+        return false;
+    }
     ScriptReader reader(*this, input);
     int code = 0;
     try {
@@ -113,15 +132,19 @@ bool DataManager::readFrom(std::istream& input) {
         // Anything else (an exhausted resource, a library failure) is "any other error".
         code = static_cast<int>(ErrorCode::Other);
     }
+    fail(code, reader.line(), reader.currentLine(), "");
+    return false;
+}
+
+void DataManager::fail(int code, int line, const std::string& lineText, const char* advice) {
     clear();
     lastError_.code = code;
-    lastError_.line = reader.line();
-    lastError_.lineText = reader.currentLine();
+    lastError_.line = line;
+    lastError_.lineText = lineText;
     lastError_.report = std::string("エラーコード ") + std::to_string(code) + " : " +
-                        errorName(code) + "\n" + std::to_string(reader.line()) +
-                        "行目にエラー : " + reader.currentLine() + "\n";
+                        errorName(code) + "\n" + std::to_string(line) +
+                        "行目にエラー : " + lineText + "\n" + advice;
     report(lastError_);
-    return false;
 }
 
 void DataManager::report(const LoadError& error) {

@@ -49,8 +49,12 @@ public:
     DataManager(const DataManager&) = delete;
     DataManager& operator=(const DataManager&) = delete;
 
-    // The first manager constructed (the app's), while it exists; null otherwise.
+    // The first manager constructed (the app's), while it exists, or the one last made
+    // current; null otherwise.
     static DataManager* instance();
+    // Makes this registry the one instance() answers and its normal attack the one every
+    // character falls back to (a reload loads a fresh registry beside the running one).
+    void makeCurrent();
     // Display name of an error code (Shift-JIS), or null outside 0 to 3.
     static const char* errorName(int code);
 
@@ -93,12 +97,15 @@ public:
     int imageCount() const { return static_cast<int>(images_.size()); }
     int animationCount() const { return static_cast<int>(animations_.size()); }
     int specialArtCount() const { return static_cast<int>(specialArts_.size()); }
+    // Every special art in file order, also those whose name was already taken.
+    const std::list<std::unique_ptr<SpecialArt>>& specialArtList() const { return specialArts_; }
     const CharacterDefinitionImpl& meDefinition() const { return meDefinition_; }
 
 private:
     friend class ScriptReader;
 
     bool readFrom(std::istream& input);
+    void fail(int code, int line, const std::string& lineText, const char* advice);
     void report(const LoadError& error);
 
     std::list<std::unique_ptr<Image>> images_;
