@@ -10,14 +10,33 @@ Game::~Game() {
 }
 
 bool Game::start(Dialogs* dialogs, AudioOut* audio) {
-    data_.setDialogs(dialogs);
-    if (!data_.load(kDataFile)) {
+    world_->data.setDialogs(dialogs);
+    if (!world_->data.load(kDataFile)) {
         return false;
     }
     soundManager_.setSlot(0, &music_, true, 128);
     soundManager_.open(audio);
-    mainScene_.init();
+    world_->mainScene.init();
     return true;
+}
+
+std::unique_ptr<GameWorld> Game::loadWorld(Dialogs* dialogs) {
+    // Built beside the running world: its pictures are read in its constructor.
+    auto fresh = std::make_unique<GameWorld>(input_);
+    fresh->data.setDialogs(dialogs);
+    if (!fresh->data.load(kDataFile)) {
+        fresh.reset();
+    }
+    // Loading made the fresh pictures and normal attack the shared ones; the running world
+    // keeps its own until it is replaced.
+    world_->makeCurrent();
+    return fresh;
+}
+
+void Game::replaceWorld(std::unique_ptr<GameWorld> fresh) {
+    world_ = std::move(fresh);
+    world_->makeCurrent();
+    world_->mainScene.init();
 }
 
 void Game::attachWindow(std::uint32_t seed) {
@@ -29,8 +48,8 @@ void Game::attachWindow(std::uint32_t seed) {
 void Game::frame(const KeySource& keys) {
     clearPicture();
     input_.poll(keys);
-    mainScene_.update();
-    mainScene_.draw(framebuffer_);
+    world_->mainScene.update();
+    world_->mainScene.draw(framebuffer_);
 }
 
 void Game::stop() {

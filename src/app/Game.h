@@ -3,14 +3,11 @@
 #include <cstdint>
 #include <memory>
 
+#include "app/GameWorld.h"
 #include "app/InputState.h"
-#include "data/DataManager.h"
 #include "gfx/DIBImage.h"
-#include "scenes/MainScene.h"
-#include "scenes/SceneGlobals.h"
 #include "sound/Sound.h"
 #include "sound/SoundManager.h"
-#include "ui/WindowImages.h"
 
 class AudioOut;
 class Dialogs;
@@ -44,13 +41,24 @@ public:
     // Closes the audio output; the music may be released only after this.
     void stop();
 
+    // Reads the data file and every picture again into a fresh world, as start() does; null
+    // when the data file does not load (its report shown as at start-up). The running game is
+    // left exactly as it was either way.
+    std::unique_ptr<GameWorld> loadWorld(Dialogs* dialogs);
+    // Puts a loaded world in place of the running one and begins its first scene. The sound
+    // manager and the music are not touched, so the music plays on.
+    void replaceWorld(std::unique_ptr<GameWorld> fresh);
+
     DIBImage& framebuffer() { return framebuffer_; }
     const DIBImage& framebuffer() const { return framebuffer_; }
     const Font& font() const { return font_; }
     InputState& input() { return input_; }
     const SoundManager& soundManager() const { return soundManager_; }
     const Sound& music() const { return music_; }
-    const MainScene& mainScene() const { return mainScene_; }
+    const MainScene& mainScene() const { return world_->mainScene; }
+    MainScene& mainScene() { return world_->mainScene; }
+    SceneGlobals& sceneGlobals() { return world_->sceneGlobals; }
+    DataManager& data() { return world_->data; }
 
 private:
     void clearPicture();
@@ -61,8 +69,6 @@ private:
     Font font_;
     Sound music_{kMusicFile};  // a missing file plays silence
     InputState input_;
-    WindowImages windowImages_;
-    MainScene mainScene_;
-    DataManager data_;
-    SceneGlobals sceneGlobals_{input_, data_, mainScene_};
+    // The window images, the main scene, the registry and the scene globals, in that order.
+    std::unique_ptr<GameWorld> world_ = std::make_unique<GameWorld>(input_);
 };

@@ -56,10 +56,10 @@ void BackgroundWindow::setStage(int index) {
 }
 
 void BackgroundWindow::loadTrackImages() {
-    walk1_ = std::make_unique<KeyColorImage>(gamePath("image\\player1.png"));
-    walk2_ = std::make_unique<KeyColorImage>(gamePath("image\\player2.png"));
-    circle_ = std::make_unique<KeyColorImage>(gamePath("image\\circle.png"));
-    goalImage_ = std::make_unique<KeyColorImage>(gamePath("image\\goal.png"));
+    walk1_ = std::make_unique<KeyColorImage>(gamePath(kTrackFiles[0]));
+    walk2_ = std::make_unique<KeyColorImage>(gamePath(kTrackFiles[1]));
+    circle_ = std::make_unique<KeyColorImage>(gamePath(kTrackFiles[2]));
+    goalImage_ = std::make_unique<KeyColorImage>(gamePath(kTrackFiles[3]));
 }
 
 bool BackgroundWindow::stepAxis(int& position, int target) const {

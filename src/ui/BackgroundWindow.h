@@ -15,6 +15,10 @@ class KeyColorImage;
 // of the run; the four track pictures are loaded on the first draw.
 class BackgroundWindow : public AnimationWindow {
 public:
+    // The track pictures: the marker's two walking frames, a stage point, the goal.
+    static constexpr const char* kTrackFiles[4] = {"image\\player1.png", "image\\player2.png",
+                                                   "image\\circle.png", "image\\goal.png"};
+
     BackgroundWindow(int left, int top, int right, int bottom, int marginLeft, int marginTop,
                      int marginRight, int marginBottom, Pixel backColor);
     ~BackgroundWindow() override;

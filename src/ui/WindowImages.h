@@ -39,6 +39,8 @@ public:
 
     // The live instance, or null.
     static WindowImages* instance() { return current_; }
+    // Makes this set the one windows draw from (a reload reads a fresh set beside the old).
+    void makeCurrent() { current_ = this; }
 
     const Image& image(WindowPart part) const { return *images_[index(part)]; }
     // Writable access, for tools and tests that paint the tiles instead of loading them.
