@@ -20,7 +20,14 @@ const char* const kUsageText =
     "                     FRAME:FILE writes the picture after that frame (repeatable)\n"
     "  --input REPLAY     play a recorded session in place of the keyboard and mouse\n"
     "                     (with --headless and no --frames: until the replay ends)\n"
-    "  --record REPLAY    write this session's input and seed as a replay\n";
+    "  --record REPLAY    write this session's input and seed as a replay\n"
+    "\n"
+    "Modding workbench (F5 in the window reads script.dat and its pictures again):\n"
+    "  --ground N         start at battle ground N (1 = the first Enemy), every fighter fresh\n"
+    "  --hero H           straight into the battle of --ground N (default 1) with hero H\n"
+    "                     (1 = the first Player)\n"
+    "  --watch            read the data again whenever script.dat or a picture changes\n"
+    "  --preview          show every special art and fighter of the data file\n";
 
 bool CommandLine::parse(const std::vector<std::string>& arguments, std::string& error) {
     framesGiven = false;
@@ -44,6 +51,20 @@ bool CommandLine::parse(const std::vector<std::string>& arguments, std::string& 
             mute = true;
         } else if (option == "--headless") {
             headless = true;
+        } else if (option == "--watch") {
+            watch = true;
+        } else if (option == "--preview") {
+            preview = true;
+        } else if (option == "--ground" || option == "--hero") {
+            const std::string* text = value("a number");
+            if (text == nullptr) {
+                return false;
+            }
+            if (!readWholeNumber(*text, 1, StartPoint::kMaxNumber, number)) {
+                error = option + " needs a whole number from 1, not '" + *text + "'";
+                return false;
+            }
+            (option == "--ground" ? start.ground : start.hero) = static_cast<int>(number);
         } else if (option == "--check") {
             check = true;
             // The file is optional: the next argument is taken unless it is another option.
@@ -133,6 +154,10 @@ bool CommandLine::parse(const std::vector<std::string>& arguments, std::string& 
     }
     if (!headless && (framesGiven || !screenshot.empty() || !frameShots.empty())) {
         error = std::string(framesGiven ? "--frames" : "--screenshot") + " needs --headless";
+        return false;
+    }
+    if (preview && start.chosen()) {
+        error = std::string(start.ground > 0 ? "--ground" : "--hero") + " cannot go with --preview";
         return false;
     }
     for (const FrameShot& shot : frameShots) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/StartPoint.h"
+
 // What the desktop executable was asked to do. Parsing only reads the arguments; acting on
 // them (changing folder, opening a window) is up to the entry point.
 struct CommandLine {
@@ -31,6 +33,11 @@ struct CommandLine {
     std::vector<FrameShot> frameShots;
     std::string input;   // --input: a replay played in place of the keyboard and mouse
     std::string record;  // --record: the session's input and seed written as a replay
+    // The modder's workbench: --ground N and --hero H start a battle test; --watch reads the
+    // data again when a file changes; --preview shows the special arts and fighters.
+    StartPoint start;
+    bool watch = false;
+    bool preview = false;
 
     // Reads the arguments after the program name. On a bad argument returns false and puts a
     // one-line message naming it into error.

@@ -4,8 +4,10 @@
 
 #include "app/InputState.h"
 
-RecordingKeySource::RecordingKeySource(std::ostream& out, std::uint32_t seed) : out_(out) {
-    Replay::writeHeader(out_, seed);
+RecordingKeySource::RecordingKeySource(std::ostream& out, std::uint32_t seed,
+                                       const StartPoint& start)
+    : out_(out) {
+    Replay::writeHeader(out_, seed, start);
     out_.flush();
 }
 

@@ -16,8 +16,8 @@ class InputState;
 // it recorded.
 class RecordingKeySource : public KeySource {
 public:
-    // Writes the header at once. out must outlive the recorder.
-    RecordingKeySource(std::ostream& out, std::uint32_t seed);
+    // Writes the header (seed and start point) at once. out must outlive the recorder.
+    RecordingKeySource(std::ostream& out, std::uint32_t seed, const StartPoint& start = {});
 
     void beginFrame(const KeySource& source, InputState& input);
     bool isDown(int virtualKey) const override;

@@ -81,24 +81,11 @@ bool Replay::read(std::istream& in, const std::string& name, std::string& error)
             continue;
         }
         if (!headerSeen) {
-            const std::vector<std::string> words = wordsOf(line);
-            long long value = 0;
-            if (words.size() != 4 || words[0] != kMagic || words[2] != "seed") {
-                error = where + "not a replay: the first line must be '" + kMagic +
-                        " VERSION seed SEED'";
+            std::string problem;
+            if (!readHeader(line, problem)) {
+                error = where + problem;
                 return false;
             }
-            if (!readWholeNumber(words[1], 1, 1'000'000, value) || value != kVersion) {
-                error = where + "replay format version '" + words[1] +
-                        "' is not one this game reads (" + std::to_string(kVersion) + ")";
-                return false;
-            }
-            if (!readWholeNumber(words[3], 0, 0xFFFFFFFFLL, value)) {
-                error = where + "the seed must be a whole number from 0 to 4294967295, not '" +
-                        words[3] + "'";
-                return false;
-            }
-            seed = static_cast<std::uint32_t>(value);
             headerSeen = true;
             continue;
         }
@@ -111,6 +98,41 @@ bool Replay::read(std::istream& in, const std::string& name, std::string& error)
     if (!headerSeen) {
         error = name + ": empty, not a replay";
         return false;
+    }
+    return true;
+}
+
+bool Replay::readHeader(const std::string& line, std::string& error) {
+    const std::vector<std::string> words = wordsOf(line);
+    long long value = 0;
+    if (words.size() < 4 || words[0] != kMagic || words[2] != "seed") {
+        error =
+            std::string("not a replay: the first line must be '") + kMagic + " VERSION seed SEED'";
+        return false;
+    }
+    if (!readWholeNumber(words[1], 1, 1'000'000, value) || value > kStartVersion) {
+        error = "replay format version '" + words[1] + "' is not one this game reads (" +
+                std::to_string(kVersion) + " or " + std::to_string(kStartVersion) + ")";
+        return false;
+    }
+    const bool mayStartElsewhere = value >= kStartVersion;
+    if (!readWholeNumber(words[3], 0, 0xFFFFFFFFLL, value)) {
+        error = "the seed must be a whole number from 0 to 4294967295, not '" + words[3] + "'";
+        return false;
+    }
+    seed = static_cast<std::uint32_t>(value);
+    // Then, in version 2, "ground N" and "hero H", each at most once.
+    for (std::size_t i = 4; i < words.size(); i += 2) {
+        int* target = words[i] == "ground" ? &start.ground
+                      : words[i] == "hero" ? &start.hero
+                                           : nullptr;
+        if (!mayStartElsewhere || target == nullptr || *target != 0 || i + 1 >= words.size() ||
+            !readWholeNumber(words[i + 1], 1, StartPoint::kMaxNumber, value)) {
+            error = "the first line may only go on with 'ground N' and 'hero H' (version " +
+                    std::to_string(kStartVersion) + "), not '" + words[i] + "'";
+            return false;
+        }
+        *target = static_cast<int>(value);
     }
     return true;
 }
@@ -216,8 +238,15 @@ bool Replay::load(const std::string& path, std::string& error) {
     return read(in, path, error);
 }
 
-void Replay::writeHeader(std::ostream& out, std::uint32_t seed) {
-    out << kMagic << ' ' << kVersion << " seed " << seed << '\n';
+void Replay::writeHeader(std::ostream& out, std::uint32_t seed, const StartPoint& start) {
+    out << kMagic << ' ' << (start.chosen() ? kStartVersion : kVersion) << " seed " << seed;
+    if (start.ground > 0) {
+        out << " ground " << start.ground;
+    }
+    if (start.hero > 0) {
+        out << " hero " << start.hero;
+    }
+    out << '\n';
 }
 
 void Replay::writeEntry(std::ostream& out, const Entry& entry) {
@@ -253,7 +282,7 @@ void Replay::writeEnd(std::ostream& out, int frame) {
 }
 
 void Replay::write(std::ostream& out) const {
-    writeHeader(out, seed);
+    writeHeader(out, seed, start);
     for (const Entry& entry : entries) {
         writeEntry(out, entry);
     }

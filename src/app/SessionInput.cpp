@@ -6,14 +6,18 @@ SessionInput::~SessionInput() = default;
 
 bool SessionInput::open(const std::string& inputPath, const std::string& recordPath,
                         std::optional<std::uint32_t> givenSeed, std::uint32_t fallbackSeed,
-                        std::string& error) {
+                        std::string& error, const StartPoint& givenStart) {
     seed_ = givenSeed.value_or(fallbackSeed);
+    start_ = givenStart;
     if (!inputPath.empty()) {
         if (!replay_.load(inputPath, error)) {
             return false;
         }
         replayKeys_ = std::make_unique<ReplayKeySource>(replay_);
         seed_ = givenSeed.value_or(replay_.seed);
+        if (!givenStart.chosen()) {
+            start_ = replay_.start;
+        }
     }
     if (!recordPath.empty()) {
         recordFile_ = std::make_unique<std::ofstream>(recordPath, std::ios::binary);
@@ -23,7 +27,7 @@ bool SessionInput::open(const std::string& inputPath, const std::string& recordP
             return false;
         }
         recordPath_ = recordPath;
-        recorder_ = std::make_unique<RecordingKeySource>(*recordFile_, seed_);
+        recorder_ = std::make_unique<RecordingKeySource>(*recordFile_, seed_, start_);
     }
     return true;
 }

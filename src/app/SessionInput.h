@@ -24,12 +24,15 @@ public:
     SessionInput& operator=(const SessionInput&) = delete;
 
     // Reads the replay at inputPath and opens recordPath for writing (either may be empty).
-    // The seed is the given one, else the replay's, else fallbackSeed. False with a message.
+    // The seed is the given one, else the replay's, else fallbackSeed; the start point the
+    // given one when chosen, else the replay's. False with a message.
     bool open(const std::string& inputPath, const std::string& recordPath,
               std::optional<std::uint32_t> givenSeed, std::uint32_t fallbackSeed,
-              std::string& error);
+              std::string& error, const StartPoint& givenStart = {});
 
     std::uint32_t seed() const { return seed_; }
+    // Where the session begins (--ground, --hero, or the replay's header).
+    const StartPoint& start() const { return start_; }
     // A replay takes the place of the live keys and pointer.
     bool replaying() const { return replayKeys_ != nullptr; }
     // Frames the replay needs (0 without one).
@@ -44,6 +47,7 @@ public:
 
 private:
     std::uint32_t seed_ = 1;
+    StartPoint start_;
     int frames_ = 0;
     Replay replay_;
     std::unique_ptr<ReplayKeySource> replayKeys_;

@@ -94,3 +94,27 @@ TEST(CommandLine, RefusesMissingValuesUnknownOptionsAndMisplacedHeadlessOptions)
     p = parse({"--screenshot", "a.png"});
     EXPECT_FALSE(p.ok);
 }
+
+TEST(CommandLine, ReadsTheWorkbenchOptions) {
+    Parsed p = parse({"--ground", "3", "--hero", "2", "--watch"});
+    ASSERT_TRUE(p.ok) << p.error;
+    EXPECT_EQ(p.options.start, (StartPoint{3, 2}));
+    EXPECT_TRUE(p.options.watch);
+    EXPECT_FALSE(p.options.preview);
+
+    p = parse({"--preview", "--headless", "--frames", "5"});
+    ASSERT_TRUE(p.ok) << p.error;
+    EXPECT_TRUE(p.options.preview);
+    EXPECT_FALSE(p.options.start.chosen());
+
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {"--ground", "0"}, {"--hero", "-1"}, {"--ground", "1000001"}, {"--hero"}}) {
+        p = parse(arguments);
+        EXPECT_FALSE(p.ok) << arguments.back();
+        EXPECT_NE(p.error.find(arguments[0]), std::string::npos) << p.error;
+    }
+    // The gallery has no battle ground to start at.
+    p = parse({"--preview", "--hero", "2"});
+    EXPECT_FALSE(p.ok);
+    EXPECT_NE(p.error.find("--preview"), std::string::npos) << p.error;
+}

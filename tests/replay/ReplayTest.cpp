@@ -74,7 +74,13 @@ TEST(Replay, MalformedTextNamesTheLineAndTheProblem) {
         {"", "r.replay: empty, not a replay"},
         {"# only a comment\n", "r.replay: empty, not a replay"},
         {"velkaros-replay 1\n", "r.replay:1: not a replay"},
-        {"velkaros-replay 2 seed 5\n", "r.replay:1: replay format version '2'"},
+        {"velkaros-replay 3 seed 5\n", "r.replay:1: replay format version '3'"},
+        // A start point needs version 2, and only "ground N" and "hero H" may follow the seed.
+        {"velkaros-replay 1 seed 5 ground 2\n", "r.replay:1: the first line may only go on"},
+        {"velkaros-replay 2 seed 5 ground\n", "r.replay:1: the first line may only go on"},
+        {"velkaros-replay 2 seed 5 ground 0\n", "r.replay:1: the first line may only go on"},
+        {"velkaros-replay 2 seed 5 hero 1 hero 2\n", "r.replay:1: the first line may only go on"},
+        {"velkaros-replay 2 seed 5 speed 2\n", "r.replay:1: the first line may only go on"},
         {"velkaros-replay 1 seed -5\n", "r.replay:1: the seed must be"},
         {"velkaros-replay 1 seed 4294967296\n", "r.replay:1: the seed must be"},
         {header + "0 keys 0x20\n", "r.replay:2: a line must start with a frame number"},
@@ -238,4 +244,51 @@ TEST(SessionInput, RecordsWhatItPlaysWithTheSeedItUses) {
     std::stringstream written;
     written << in.rdbuf();
     EXPECT_EQ(written.str(), text);
+}
+
+// A battle test's replay says where it began; a replay without a start point stays version 1.
+TEST(Replay, StartPointIsWrittenAsVersionTwoAndReadBack) {
+    std::ostringstream out;
+    Replay::writeHeader(out, 7, {3, 2});
+    Replay::writeHeader(out, 7, {0, 4});
+    Replay::writeHeader(out, 7, {});
+    EXPECT_EQ(out.str(),
+              "velkaros-replay 2 seed 7 ground 3 hero 2\nvelkaros-replay 2 seed 7 hero 4\n"
+              "velkaros-replay 1 seed 7\n");
+
+    Replay replay;
+    std::string error;
+    ASSERT_TRUE(readText(replay, "velkaros-replay 2 seed 9 hero 2 ground 5\n4 end\n", error))
+        << error;
+    EXPECT_EQ(replay.seed, 9u);
+    EXPECT_EQ(replay.start, (StartPoint{5, 2}));
+    std::ostringstream again;
+    replay.write(again);
+    EXPECT_EQ(again.str(), "velkaros-replay 2 seed 9 ground 5 hero 2\n4 end\n");
+
+    ASSERT_TRUE(readText(replay, "velkaros-replay 2 seed 9\n", error)) << error;
+    EXPECT_FALSE(replay.start.chosen());
+}
+
+// The start point comes from the command line, else from the replay, and is recorded.
+TEST(SessionInput, TakesTheStartPointFromTheCommandLineThenTheReplay) {
+    const std::string path = std::string(VK_BINARY_DIR) + "/session-start.replay";
+    const std::string copy = std::string(VK_BINARY_DIR) + "/session-start-copy.replay";
+    { std::ofstream(path) << "velkaros-replay 2 seed 3 ground 4 hero 1\n2 end\n"; }
+    std::string error;
+    SessionInput fromFile;
+    ASSERT_TRUE(fromFile.open(path, copy, std::nullopt, 1, error)) << error;
+    EXPECT_EQ(fromFile.start(), (StartPoint{4, 1}));
+    ASSERT_TRUE(fromFile.finish(error)) << error;
+    std::ifstream in(copy);
+    std::string header;
+    std::getline(in, header);
+    EXPECT_EQ(header, "velkaros-replay 2 seed 3 ground 4 hero 1");
+
+    SessionInput given;
+    ASSERT_TRUE(given.open(path, "", std::nullopt, 1, error, {2, 0})) << error;
+    EXPECT_EQ(given.start(), (StartPoint{2, 0}));
+    SessionInput live;
+    ASSERT_TRUE(live.open("", "", std::nullopt, 1, error)) << error;
+    EXPECT_FALSE(live.start().chosen());
 }
