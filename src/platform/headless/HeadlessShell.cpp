@@ -8,6 +8,7 @@
 #include "gfx/ImageSave.h"
 #include "platform/freetype/FreeTypeText.h"
 #include "platform/headless/FrameClock.h"
+#include "workbench/Workbench.h"
 
 int runHeadless(const CommandLine& options, std::vector<InputStep> input, std::ostream& err) {
     std::string error;
@@ -18,7 +19,7 @@ int runHeadless(const CommandLine& options, std::vector<InputStep> input, std::o
     }
     // A fixed seed by default, so two runs with the same input play the same game.
     SessionInput session;
-    if (!session.open(options.input, options.record, options.seed, 1, error)) {
+    if (!session.open(options.input, options.record, options.seed, 1, error, options.start)) {
         err << error << '\n';
         return 1;
     }
@@ -27,7 +28,13 @@ int runHeadless(const CommandLine& options, std::vector<InputStep> input, std::o
     if (!game.start(nullptr, nullptr)) {
         return -1;
     }
+    Workbench bench(game, {session.start(), options.watch, options.preview}, nullptr, err);
+    if (!bench.checkStart(error)) {
+        err << "velkaros: " << error << '\n';
+        return 2;
+    }
     game.attachWindow(session.seed());
+    bench.begin();
 
     // Without --frames a run lasts until the replay and every named picture are done.
     std::vector<CommandLine::FrameShot> shots = options.frameShots;
@@ -40,9 +47,9 @@ int runHeadless(const CommandLine& options, std::vector<InputStep> input, std::o
     ScriptedKeySource keys(std::move(input));
     FrameClock clock;
     std::size_t nextShot = 0;
-    for (int frame = 1; frame <= frames; ++frame) {
+    for (int frame = 1; frame <= frames && !bench.quitRequested(); ++frame) {
         keys.beginFrame(frame - 1, game.input());
-        game.frame(session.beginFrame(keys, game.input()));
+        bench.frame(session.beginFrame(keys, game.input()));
         clock.step();
         for (; nextShot < shots.size() && shots[nextShot].frame == frame; ++nextShot) {
             if (!savePng(game.framebuffer(), shots[nextShot].file)) {
@@ -50,6 +57,8 @@ int runHeadless(const CommandLine& options, std::vector<InputStep> input, std::o
                 return 1;
             }
         }
+        // --watch: about a second of frames between looks at the files.
+        bench.poll(clock.milliseconds());
     }
     game.stop();
     if (!session.finish(error)) {

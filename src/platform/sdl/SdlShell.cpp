@@ -14,6 +14,7 @@ SdlShell::SdlShell(const CommandLine& options)
 
 SdlShell::~SdlShell() {
     // The game (and with it the audio output) goes before the window and SDL itself.
+    workbench_.reset();
     game_.reset();
     audio_.reset();
     if (texture_ != nullptr) {
@@ -45,16 +46,24 @@ int SdlShell::run() {
     }
     // Seeded from the calendar time unless the command line or the replay says otherwise.
     if (!session_.open(options_.input, options_.record, options_.seed,
-                       static_cast<std::uint32_t>(std::time(nullptr)), error)) {
+                       static_cast<std::uint32_t>(std::time(nullptr)), error, options_.start)) {
         std::cerr << "velkaros: " << error << '\n';
         return 1;
     }
     if (!game_->start(&dialogs_, audio_.get())) {
         return -1;
     }
+    workbench_ = std::make_unique<Workbench>(
+        *game_, Workbench::Options{session_.start(), options_.watch, options_.preview}, &dialogs_,
+        std::cerr);
+    if (!workbench_->checkStart(error)) {
+        std::cerr << "velkaros: " << error << '\n';
+        return 2;
+    }
     if (!openWindow()) {
         return 1;
     }
+    workbench_->begin();
 
     FrameSchedule schedule(SDL_GetTicks());
     SDL_Event event;
@@ -71,6 +80,11 @@ int SdlShell::run() {
             // the window closes makes Xlib end the process with exit code 1 after a quit.
             // Events that come meanwhile are all handled before the frame.
             SDL_Delay(schedule.waitTime(now));
+            continue;
+        }
+        // --watch looks at the files about once a second, between frames.
+        if (workbench_->poll(now)) {
+            afterReload();
             continue;
         }
         schedule.beginFrame(now);
@@ -246,6 +260,13 @@ bool SdlShell::handleViewKey(const SDL_KeyboardEvent& key) {
     const SDL_Keycode sym = key.keysym.sym;
     const bool enter = sym == SDLK_RETURN || sym == SDLK_KP_ENTER;
     const bool once = key.repeat == 0;  // holding the key does not repeat it
+    if (sym == SDLK_F5) {
+        if (once) {
+            workbench_->reload();
+            afterReload();
+        }
+        return true;
+    }
     if (sym == SDLK_F11 || (enter && (key.keysym.mod & KMOD_ALT) != 0)) {
         if (once) {
             view_.toggleFullscreen();
@@ -282,6 +303,12 @@ void SdlShell::takeScreenshot() {
     }
 }
 
+void SdlShell::afterReload() {
+    // The Return that closed an error box must not reach the game as a decide press.
+    keys_.holdUntilReleased();
+    present();
+}
+
 void SdlShell::handleClick(const SDL_MouseButtonEvent& button) {
     const int x = toScreenX(button.x);
     const int y = toScreenY(button.y);
@@ -312,7 +339,8 @@ void SdlShell::runCommand(int command) {
 void SdlShell::runFrame() {
     keys_.setBlocked(menu_.isOpen());
     keys_.refresh();
-    game_->frame(session_.beginFrame(keys_, game_->input()));
+    workbench_->frame(session_.beginFrame(keys_, game_->input()));
+    quit_ = quit_ || workbench_->quitRequested();
     present();
 }
 

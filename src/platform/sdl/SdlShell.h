@@ -15,6 +15,7 @@
 #include "platform/sdl/SdlGamepad.h"
 #include "platform/sdl/SdlKeySource.h"
 #include "platform/sdl/SdlView.h"
+#include "workbench/Workbench.h"
 
 // The desktop shell: one resizable window showing the menu strip and, under it, the 256 x 224
 // picture at the top-left corner (white beside it), zoomed by the --scale factor with nearest
@@ -31,17 +32,20 @@ public:
     SdlShell& operator=(const SdlShell&) = delete;
 
     // Starts the game, opens the window and runs until quit. Returns the exit code: 0 after a
-    // quit, -1 when the data file fails to load, 1 when the font or the window fails.
+    // quit, -1 when the data file fails to load, 1 when the font or the window fails, 2 when
+    // the data file lacks the --ground or --hero asked for.
     int run();
 
 private:
     bool openWindow();
     void handleEvent(const SDL_Event& event);
     void handleKey(const SDL_KeyboardEvent& key);
-    // Zoom (F9), fullscreen (F11, Alt+Enter) and the screenshot (F12), whether or not the menu
-    // strip is open. False for every other key.
+    // Reload (F5), zoom (F9), fullscreen (F11, Alt+Enter) and the screenshot (F12), whether or
+    // not the menu strip is open. False for every other key.
     bool handleViewKey(const SDL_KeyboardEvent& key);
     void takeScreenshot();
+    // After a reload, which may have shown a modal error box.
+    void afterReload();
     void handleClick(const SDL_MouseButtonEvent& button);
     void runCommand(int command);
     void runFrame();
@@ -61,6 +65,8 @@ private:
     std::unique_ptr<SdlAudioOut> audio_;
     std::unique_ptr<FreeTypeText> text_;
     std::unique_ptr<Game> game_;
+    // The battle test, reload and preview around the game.
+    std::unique_ptr<Workbench> workbench_;
     // The whole client picture at scale 1: the menu strip above the game's framebuffer.
     DIBImage screen_{Game::kScreenWidth, Game::kScreenHeight + MenuStrip::kHeight};
     SdlView view_;

@@ -1,0 +1,54 @@
+#include "workbench/GameFiles.h"
+
+#include <algorithm>
+#include <fstream>
+
+#include "data/DataManager.h"
+#include "data/ScriptLineReader.h"
+#include "data/ScriptText.h"
+#include "platform/GamePath.h"
+#include "scenes/MainScene.h"
+#include "ui/BackgroundWindow.h"
+#include "ui/WindowImages.h"
+
+std::vector<std::string> GameFiles::scriptPictures(const std::string& dataFile) {
+    std::vector<std::string> pictures;
+    std::ifstream file(gamePath(dataFile), std::ios::binary);
+    if (!file) {
+        return pictures;
+    }
+    ScriptLineReader lines(file, DataManager::kMaxLineLength);
+    std::string line;
+    while (!lines.atEnd()) {
+        if (!lines.next(line)) {
+            break;  // the reader refuses the rest too
+        }
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        const std::vector<std::string> tokens = splitScriptTokens(trimScriptLine(line));
+        if (tokens.size() >= 2 && tokens[0] == "src") {
+            const std::string path = gamePath(tokens[1]);
+            if (std::find(pictures.begin(), pictures.end(), path) == pictures.end()) {
+                pictures.push_back(path);
+            }
+        }
+    }
+    return pictures;
+}
+
+std::vector<std::string> GameFiles::list(const std::string& dataFile) {
+    std::vector<std::string> files{gamePath(dataFile)};
+    for (int i = 0; i < static_cast<int>(WindowPart::Count); ++i) {
+        files.push_back(gamePath(WindowImages::fileName(static_cast<WindowPart>(i))));
+    }
+    for (const char* blink : MainScene::kBlinkFiles) {
+        files.push_back(gamePath(blink));
+    }
+    for (const char* track : BackgroundWindow::kTrackFiles) {
+        files.push_back(gamePath(track));
+    }
+    const std::vector<std::string> pictures = scriptPictures(dataFile);
+    files.insert(files.end(), pictures.begin(), pictures.end());
+    return files;
+}

@@ -1,0 +1,112 @@
+#include "workbench/PreviewText.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "data/CharacterState.h"
+#include "data/DataManager.h"
+#include "data/SpecialArt.h"
+#include "workbench/ArtChance.h"
+
+namespace {
+
+constexpr const char* kSpace = "　";
+// Every label is eight bytes wide, so the texts after them line up.
+constexpr std::size_t kLabelWidth = 8;
+
+bool hasArt(const CharacterState& fighter, const SpecialArt& art) {
+    for (int i = 0; i < fighter.specialArtCount(); ++i) {
+        if (fighter.specialArt(i) == &art) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string PreviewText::artFacts(const SpecialArt& art) {
+    return "つよさ " + std::to_string(art.strength) + kSpace + "MP " +
+           std::to_string(art.consumeMP) + kSpace + "HP " + std::to_string(art.consumeHP);
+}
+
+std::string PreviewText::percent(double chance) {
+    if (chance <= 0) {
+        return "0%";
+    }
+    const long rounded = std::lround(chance * 100);
+    return rounded == 0 ? "<1%" : std::to_string(rounded) + "%";
+}
+
+std::vector<std::string> PreviewText::wrap(const std::string& label,
+                                           const std::vector<std::string>& items,
+                                           std::size_t width) {
+    std::vector<std::string> lines{label};
+    const std::string indent(label.size(), ' ');
+    bool first = true;
+    for (const std::string& item : items) {
+        std::string& line = lines.back();
+        if (first) {
+            line += item;
+        } else if (line.size() + 2 + item.size() <= width) {
+            line += kSpace + item;
+        } else {
+            lines.push_back(indent + item);
+        }
+        first = false;
+    }
+    return lines;
+}
+
+std::vector<std::string> PreviewText::artUsers(DataManager& data, const SpecialArt& art,
+                                               std::size_t width) {
+    const bool everyone = &art == data.normalAttack();
+    std::vector<std::string> heroes;
+    for (int i = 0; i < data.playerCount(); ++i) {
+        const CharacterState& hero = *data.playerState(i);
+        if (everyone || hasArt(hero, art)) {
+            heroes.push_back(hero.name());
+        }
+    }
+    std::vector<std::string> enemies;
+    for (int i = 0; i < data.enemyCount(); ++i) {
+        const CharacterState& enemy = *data.enemyState(i);
+        if (everyone || hasArt(enemy, art)) {
+            enemies.push_back(enemy.name() + " " +
+                              percent(ArtChance::chanceOf(enemy, &art, data.normalAttack())));
+        }
+    }
+    std::vector<std::string> lines;
+    for (const auto& [label, names] : {std::pair{"なかま：", &heroes}, {"てき　：", &enemies}}) {
+        if (!names->empty()) {
+            const std::vector<std::string> part = wrap(label, *names, width);
+            lines.insert(lines.end(), part.begin(), part.end());
+        }
+    }
+    if (lines.empty()) {
+        lines.push_back("だれも　つかわない");
+    }
+    return lines;
+}
+
+std::vector<std::string> PreviewText::fighterLines(const CharacterState& fighter) {
+    static constexpr const char* kLabels[] = {"ようす：", "はじめ：", "かち　：", "まけ　："};
+    std::vector<std::string> lines;
+    for (int slot = -1; slot < 3; ++slot) {
+        const char* message = slot < 0 ? fighter.description().c_str() : fighter.message(slot);
+        std::string text = message != nullptr && *message != '\0' ? message : "（なし）";
+        std::string label = kLabels[slot + 1];
+        std::size_t at = 0;
+        // Any run of CR and LF bytes is one break, as the message window reads it.
+        while (at <= text.size()) {
+            const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
+            lines.push_back(label + text.substr(at, end - at));
+            label = std::string(kLabelWidth, ' ');
+            at = text.find_first_not_of("\r\n", end);
+            if (at == std::string::npos) {
+                break;
+            }
+        }
+    }
+    return lines;
+}
