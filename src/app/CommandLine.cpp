@@ -22,11 +22,11 @@ const char* const kUsageText =
     "                     (with --headless and no --frames: until the replay ends)\n"
     "  --record REPLAY    write this session's input and seed as a replay\n"
     "\n"
-    "Modding workbench (F5 in the window reads script.dat and its pictures again):\n"
-    "  --ground N         start at battle ground N (1 = the first Enemy), every fighter fresh\n"
+    "Modding workbench (F5 in the window reads script.dat and the pictures again):\n"
+    "  --ground N         start at battle ground N (1 = the first Enemy), fighters fresh\n"
     "  --hero H           straight into the battle of --ground N (default 1) with hero H\n"
     "                     (1 = the first Player)\n"
-    "  --watch            read the data again whenever script.dat or a picture changes\n"
+    "  --watch            read the data again when script.dat or a picture changes\n"
     "  --preview          show every special art and fighter of the data file\n";
 
 bool CommandLine::parse(const std::vector<std::string>& arguments, std::string& error) {
