@@ -15,6 +15,8 @@ namespace {
 constexpr Pixel kBackground = 0x7FBF00;  // the game's own
 constexpr Pixel kWindowFill = 0xFFBF9F;
 constexpr const char* kSpace = "　";
+// Bytes the title holds between its margins.
+constexpr std::size_t kTitleWidth = (240 - 16 - 16 - 8) / 4;
 // Bytes of text the wide windows hold (their inner width over 4 pixels a byte).
 constexpr std::size_t kUsersWidth = (240 - 16 - 16) / 4;
 // A gauge row holds this many 8-pixel tiles in the status window.
@@ -67,7 +69,7 @@ void Preview::attach(DataManager& data) {
         fighters_.push_back({data.playerState(i), "なかま", i + 1, data.playerCount()});
     }
     for (int i = 0; i < data.enemyCount(); ++i) {
-        fighters_.push_back({data.enemyState(i), "てき", i + 1, data.enemyCount()});
+        fighters_.push_back({data.enemyState(i), "てき", i + 1, data.enemyCount(), true});
     }
     if (data.meState() != nullptr) {
         fighters_.push_back({data.meState(), "じぶん", 1, 1});
@@ -120,7 +122,13 @@ void Preview::turnFighters(int step) {
 }
 
 void Preview::show() {
-    if (page_ == Page::Arts) {
+    // Each page shows its own windows; the picture sits in the middle or leads the two faces.
+    const bool arts = page_ == Page::Arts;
+    facts_.visible = users_.visible = arts;
+    grayPicture_.visible = status_.visible = numbers_.visible = lines_.visible = !arts;
+    picture_.left = arts ? 80 : 24;
+    picture_.right = picture_.left + 96;
+    if (arts) {
         showArt();
     } else {
         showFighter();
@@ -128,11 +136,6 @@ void Preview::show() {
 }
 
 void Preview::showArt() {
-    const bool arts = page_ == Page::Arts;
-    facts_.visible = users_.visible = arts;
-    grayPicture_.visible = status_.visible = numbers_.visible = lines_.visible = !arts;
-    picture_.left = 80;
-    picture_.right = 176;
     if (arts_.empty()) {
         setText(title_, "ひっさつわざ　なし");
         picture_.animation = nullptr;
@@ -142,7 +145,9 @@ void Preview::showArt() {
     }
     const Art& shown = arts_[static_cast<std::size_t>(art_)];
     SpecialArt& art = *shown.art;
-    setText(title_, (counter("ひっさつわざ", art_ + 1, artCount()) + kSpace + shown.name).c_str());
+    const std::string heading = counter("ひっさつわざ", art_ + 1, artCount()) + kSpace;
+    setText(title_,
+            (heading + PreviewText::fitted(shown.name, kTitleWidth - heading.size())).c_str());
     // As a damage event plays it: from its first frame, advanced as the window draws.
     if (art.animation != nullptr) {
         art.animation->reset();
@@ -155,10 +160,6 @@ void Preview::showArt() {
 }
 
 void Preview::showFighter() {
-    facts_.visible = users_.visible = false;
-    grayPicture_.visible = status_.visible = numbers_.visible = lines_.visible = true;
-    picture_.left = 24;
-    picture_.right = 120;
     if (fighters_.empty()) {
         setText(title_, "キャラクター　なし");
         picture_.animation = grayPicture_.animation = nullptr;
@@ -169,7 +170,11 @@ void Preview::showFighter() {
     }
     const Fighter& fighter = fighters_[static_cast<std::size_t>(fighter_)];
     CharacterState& state = *fighter.state;
-    setText(title_, counter(fighter.kind, fighter.number, fighter.count).c_str());
+    std::string title = counter(fighter.kind, fighter.number, fighter.count);
+    if (fighter.enemy) {
+        title += std::string(kSpace) + "だい " + std::to_string(fighter.number) + " けっせんじょう";
+    }
+    setText(title_, title.c_str());
     setLines(numbers_,
              {"HP " + std::to_string(state.maxHP()), "MP " + std::to_string(state.maxMP())});
     picture_.animation = state.faceImage(0);

@@ -50,6 +50,7 @@ private:
         const char* kind = "";  // the list it comes from
         int number = 0;         // in that list, from 1
         int count = 0;
+        bool enemy = false;  // fought on battle ground `number`
     };
 
     void turnArts(int step);

@@ -38,6 +38,19 @@ std::string PreviewText::percent(double chance) {
     return rounded == 0 ? "<1%" : std::to_string(rounded) + "%";
 }
 
+std::string PreviewText::fitted(const std::string& text, std::size_t width) {
+    std::size_t end = 0;
+    while (end < text.size()) {
+        const auto c = static_cast<unsigned char>(text[end]);
+        const std::size_t size = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC) ? 2 : 1;
+        if (end + size > width) {
+            break;
+        }
+        end += size;
+    }
+    return text.substr(0, std::min(end, text.size()));
+}
+
 std::vector<std::string> PreviewText::wrap(const std::string& label,
                                            const std::vector<std::string>& items,
                                            std::size_t width) {

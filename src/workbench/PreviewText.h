@@ -22,6 +22,8 @@ public:
     static std::vector<std::string> fighterLines(const CharacterState& fighter);
     // "12%" rounded; "0%" only when never, "<1%" when rarely.
     static std::string percent(double chance);
+    // The text cut to at most width bytes, never inside a two-byte character.
+    static std::string fitted(const std::string& text, std::size_t width);
     // Items after a label, a full-width space between them, onto as many lines as they need;
     // later lines start under the first item.
     static std::vector<std::string> wrap(const std::string& label,

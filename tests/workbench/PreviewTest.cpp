@@ -134,6 +134,9 @@ TEST(PreviewText, UsersWithTheirChanceOnLinesThatFit) {
     EXPECT_EQ(PreviewText::percent(0), "0%");
     EXPECT_EQ(PreviewText::percent(0.001), "<1%");
     EXPECT_EQ(PreviewText::percent(0.305), "31%");
+    EXPECT_EQ(PreviewText::fitted("abあい", 5), "abあ");
+    EXPECT_EQ(PreviewText::fitted("abあい", 4), "abあ");
+    EXPECT_EQ(PreviewText::fitted("abあい", 3), "ab");
     EXPECT_EQ(PreviewText::wrap("AB: ", {"one", "two", "three"}, 12),
               (std::vector<std::string>{"AB: one　two", "    three"}));
 
