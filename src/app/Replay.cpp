@@ -128,8 +128,10 @@ bool Replay::readHeader(const std::string& line, std::string& error) {
                                            : nullptr;
         if (!mayStartElsewhere || target == nullptr || *target != 0 || i + 1 >= words.size() ||
             !readWholeNumber(words[i + 1], 1, StartPoint::kMaxNumber, value)) {
-            error = "the first line may only go on with 'ground N' and 'hero H' (version " +
-                    std::to_string(kStartVersion) + "), not '" + words[i] + "'";
+            error =
+                "the first line may only go on with 'ground N' and 'hero H' (each once, from 1, "
+                "in format version " +
+                std::to_string(kStartVersion) + "), not '" + words[i] + "'";
             return false;
         }
         *target = static_cast<int>(value);

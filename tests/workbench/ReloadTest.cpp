@@ -97,22 +97,26 @@ TEST_F(Reload, BrokenFileLeavesTheGameAsItWas) {
 TEST_F(Reload, EveryPictureIsReadAgain) {
     writePicture("image/borderlt.png", 8, 8, kRed);
     writePicture("image/goddamn1.png", 32, 16, kRed);
+    writePicture("image/goal.png", 16, 16, kRed);
     start();
     frame();
     const int enemyX = game_->mainScene().enemyPicture.left + 4;
     const int enemyY = game_->mainScene().enemyPicture.top + 4;
     ASSERT_EQ(shown(enemyX, enemyY), kBlue);  // the first enemy wears face2
     ASSERT_EQ(shown(16, 56), kRed);           // the message window's top-left border tile
+    ASSERT_EQ(shown(16 + 190, 88 + 2), kRed);  // the goal, on the map
 
     writePicture("image/face2.png", 96, 48, kWhite);
     writePicture("image/borderlt.png", 8, 8, kBlue);
     writePicture("image/goddamn1.png", 32, 16, kWhite);
+    writePicture("image/goal.png", 16, 16, kBlue);
     ASSERT_TRUE(bench_->reload()) << log_.str();
     frame();
     EXPECT_EQ(shown(enemyX, enemyY), kWhite);
     EXPECT_EQ(shown(16, 56), kBlue);
     const MainScene& screen = game_->mainScene();
     EXPECT_EQ(shown(screen.mapWindow.left, screen.mapWindow.top), kWhite);
+    EXPECT_EQ(shown(screen.mapWindow.left + 190, screen.mapWindow.top + 2), kBlue);  // the goal
 }
 
 TEST_F(Reload, StartPointIsWhereItBeginsAgainWhileItExists) {
