@@ -26,7 +26,9 @@ arch=$(dpkg-architecture -qDEB_HOST_ARCH)
 SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l packaging/debian/changelog -STimestamp)
 export SOURCE_DATE_EPOCH
 
-# Debian's flags, as a package build would use them; the build type adds none of its own.
+# Debian's flags, as a package build would use them, with every hardening (immediate
+# binding too); the build type adds none of its own.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 CFLAGS="$(dpkg-buildflags --get CFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
 CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
 LDFLAGS=$(dpkg-buildflags --get LDFLAGS)
