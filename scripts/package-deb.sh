@@ -29,11 +29,12 @@ export SOURCE_DATE_EPOCH
 # Debian's flags, as a package build would use them, with every hardening (immediate
 # binding too); the build type adds none of its own.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-CFLAGS="$(dpkg-buildflags --get CFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
-CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
-LDFLAGS=$(dpkg-buildflags --get LDFLAGS)
-export CFLAGS CXXFLAGS LDFLAGS
+# Given on the command line, so a second run takes changed flags too.
+cflags="$(dpkg-buildflags --get CFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+cxxflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
+    -DCMAKE_C_FLAGS="$cflags" -DCMAKE_CXX_FLAGS="$cxxflags" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
     -DVK_BUILD_TESTS=OFF -DVK_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build"
 
