@@ -8,7 +8,7 @@ sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
 
-deb=$(scripts/package-deb.sh | tail -n 1)
+deb=$(scripts/package-deb.sh | tee /dev/stderr | tail -n 1)
 [ -f "$deb" ] || { echo "FAIL: no package built"; exit 1; }
 work=$(mktemp -d)
 
