@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh
 build=${BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVK_WERROR=ON
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
 # The Windows cross-build and its tests under Wine: slow, and installs mingw-w64 and Wine.
@@ -14,4 +14,13 @@ fi
 # Every test again under the address and undefined-behaviour sanitizers, in build-asan.
 if [ "${VK_SANITIZE:-0}" = 1 ]; then
     scripts/sanitize.sh
+fi
+# The unit tests built with clang as well, in build-clang: installs clang-14.
+if [ "${VK_CLANG_TESTS:-0}" = 1 ]; then
+    scripts/clang-tests.sh
+fi
+# The .deb built, installed with apt, played from an empty folder and purged: needs root (or
+# sudo) and changes the system's packages, so only on a machine meant for it (CI).
+if [ "${VK_DEB_TESTS:-0}" = 1 ]; then
+    scripts/test-deb.sh
 fi

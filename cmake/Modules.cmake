@@ -1,10 +1,13 @@
 # Helpers shared by every target of the project.
 
-# Warnings and the execution character set for our own code. Every string literal in the
+# Warnings (errors with VK_WERROR) and the execution character set for our own code. Every string literal in the
 # sources is written in UTF-8 and stored in the program as Shift-JIS (code page 932), the
 # encoding of every game text.
 function(vk_project_options target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+    if(VK_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
     if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
         target_compile_options(${target} PRIVATE -finput-charset=UTF-8 -fexec-charset=CP932)
     endif()

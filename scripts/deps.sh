@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the game and the tests need, when any is missing.
+# Scripts that need more name the extra packages: scripts/deps.sh clang-14 lintian
 set -euo pipefail
 
 packages=(
@@ -7,6 +8,8 @@ packages=(
     libpng-dev zlib1g-dev libfreetype-dev libsdl2-dev fonts-misaki
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-apps x11-utils xfonts-base openbox
+    desktop-file-utils appstream man-db
+    "$@"
 )
 
 missing=()

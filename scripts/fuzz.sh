@@ -8,20 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# Packages the fuzz build needs on top of scripts/deps.sh.
-fuzz_packages=(clang-14 libclang-rt-14-dev)
-scripts/deps.sh
-missing=()
-for p in "${fuzz_packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -qq
-    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+# The fuzz build needs clang and its sanitizer runtimes on top of the default packages.
+scripts/deps.sh clang-14 libclang-rt-14-dev
 
 seconds=${1:-60}
 shift || true
@@ -31,7 +19,7 @@ targets=("$@")
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -g -O1"
 CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=None \
-    -DVK_FUZZ=ON -DVK_BUILD_SDL=OFF -DVK_BUILD_BENCH=OFF \
+    -DVK_WERROR=ON -DVK_FUZZ=ON -DVK_BUILD_SDL=OFF -DVK_BUILD_BENCH=OFF \
     -DCMAKE_C_FLAGS="$flags" -DCMAKE_CXX_FLAGS="$flags" \
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 cmake --build "$build" --target "${targets[@]/#/fuzz_}"

@@ -13,6 +13,7 @@ build=${ASAN_BUILD_DIR:-build-asan}
 flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 flags+=" -Wno-mismatched-new-delete"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVK_BUILD_BENCH=OFF \
+    -DVK_WERROR=ON \
     -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="$flags" \
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 cmake --build "$build"

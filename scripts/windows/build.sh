@@ -24,11 +24,11 @@ png_dir=$(png_source)
 
 cmake -S "$root" -B "$out/cmake" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVK_LIBPNG_SOURCE_DIR="$png_dir" >/dev/null
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVK_WERROR=ON -DVK_LIBPNG_SOURCE_DIR="$png_dir" >/dev/null
 cmake --build "$out/cmake" --target velkaros
 
 if [ ! -f "$linux/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$linux" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake -S "$root" -B "$linux" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVK_WERROR=ON >/dev/null
 fi
 cmake --build "$linux" --target game_content
 

@@ -145,12 +145,14 @@ bool ArtBook::color(const std::string& word, std::uint32_t& rgb, std::string& er
 }
 
 const Canvas* ArtBook::sprite(const std::string& name, std::string& error) const {
-    const auto found = sprites_.find(name);
-    if (found == sprites_.end()) {
-        error = "no sprite named " + name;
-        return nullptr;
+    for (const auto* table : {&sprites_, &pictures_}) {
+        const auto found = table->find(name);
+        if (found != table->end()) {
+            return found->second.get();
+        }
     }
-    return found->second.get();
+    error = "no sprite or earlier picture named " + name;
+    return nullptr;
 }
 
 bool ArtBook::save(const std::string& outputDir, std::string& error) {
@@ -158,11 +160,12 @@ bool ArtBook::save(const std::string& outputDir, std::string& error) {
         return true;
     }
     const std::string path = outputDir + "/" + canvasName_ + ".png";
-    canvas_.reset(writePng(*canvas_, path) ? nullptr : canvas_.release());
-    if (canvas_) {
+    if (!writePng(*canvas_, path)) {
         error = "cannot write " + path;
         return false;
     }
+    // Kept, so a later picture can stamp it (an icon scaled up whole).
+    pictures_[canvasName_] = std::move(canvas_);
     ++written_;
     return true;
 }
@@ -247,6 +250,8 @@ bool ArtBook::command(const std::vector<std::string>& w, const std::string& outp
         return need(3, 1) && (canvas_->hills(n[0], n[1], n[2], c[0]), true);
     if (op == "eye")
         return need(5, 1) && (canvas_->eye(n[0], n[1], n[2], n[3], n[4] / 100.0, c[0]), true);
+    if (op == "round")
+        return need(1, 0) && (canvas_->roundCorners(n[0]), true);
     if (op == "stars")
         return need(2, 1) && (canvas_->scatter(n[0], n[1], c[0]), true);
     if (op == "rays") {

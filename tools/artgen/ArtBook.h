@@ -12,7 +12,8 @@
 //  *.grid       pixel grids: "sprite NAME W H" followed by H rows of W palette letters
 //               ("." is a hole).
 //  *.pic        drawing recipes: "picture NAME W H" followed by drawing commands, saved as
-//               NAME.png; "export SPRITE" saves a sprite as it is.
+//               NAME.png; "export SPRITE" saves a sprite as it is. "sprite NAME X Y [SCALE]"
+//               stamps a sprite, or a picture drawn earlier in the same run.
 // Every mistake is reported with its file and line.
 class ArtBook {
 public:
@@ -31,6 +32,7 @@ private:
 
     std::map<char, std::uint32_t> palette_;
     std::map<std::string, std::unique_ptr<Canvas>> sprites_;
+    std::map<std::string, std::unique_ptr<Canvas>> pictures_;
     std::unique_ptr<Canvas> canvas_;
     std::string canvasName_;
     int written_ = 0;

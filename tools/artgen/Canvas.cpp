@@ -137,6 +137,19 @@ void Canvas::stamp(const Canvas& source, int x, int y, int scale) {
     }
 }
 
+void Canvas::roundCorners(double radius) {
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            // Distances of the pixel's centre from the nearest side and the nearest top or bottom.
+            const double ex = std::min(x + 0.5, width_ - x - 0.5);
+            const double ey = std::min(y + 0.5, height_ - y - 0.5);
+            if (ex < radius && ey < radius && std::hypot(radius - ex, radius - ey) >= radius) {
+                clear(x, y);
+            }
+        }
+    }
+}
+
 // A ridge of hills: a random walk along the top edge, filled down to the bottom.
 void Canvas::hills(int seed, int base, int amplitude, std::uint32_t rgb) {
     Dice dice{static_cast<std::uint32_t>(seed)};

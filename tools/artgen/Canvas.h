@@ -35,6 +35,8 @@ public:
     void scatter(int seed, int count, std::uint32_t rgb);
     // Copies another canvas scaled up by an integer factor; holes stay see-through.
     void stamp(const Canvas& source, int x, int y, int scale);
+    // Makes the corners see-through outside quarter circles of the given radius (icons).
+    void roundCorners(double radius);
 
 private:
     bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }

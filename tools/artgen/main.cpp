@@ -1,5 +1,6 @@
-// vk_artgen ART_DIR OUTPUT_DIR: draws every picture of the game from the sources in ART_DIR
-// (palette.txt, *.grid, *.pic) into OUTPUT_DIR.
+// vk_artgen ART_DIR OUTPUT_DIR [RECIPE...]: draws pictures from the sources in ART_DIR
+// (palette.txt, *.grid, *.pic) into OUTPUT_DIR: those of the named recipe files, or of every
+// *.pic in ART_DIR when none is named.
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
@@ -25,8 +26,8 @@ std::vector<fs::path> filesEndingIn(const fs::path& dir, const std::string& exte
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: vk_artgen ART_DIR OUTPUT_DIR\n";
+    if (argc < 3) {
+        std::cerr << "usage: vk_artgen ART_DIR OUTPUT_DIR [RECIPE...]\n";
         return 2;
     }
     const fs::path art = argv[1];
@@ -38,7 +39,11 @@ int main(int argc, char** argv) {
     for (const auto& grid : ok ? filesEndingIn(art, ".grid") : std::vector<fs::path>{}) {
         ok = ok && book.loadGrids(grid.string(), error);
     }
-    for (const auto& recipe : ok ? filesEndingIn(art, ".pic") : std::vector<fs::path>{}) {
+    std::vector<fs::path> recipes(argv + 3, argv + argc);
+    if (recipes.empty()) {
+        recipes = filesEndingIn(art, ".pic");
+    }
+    for (const auto& recipe : ok ? recipes : std::vector<fs::path>{}) {
         ok = ok && book.runRecipes(recipe.string(), argv[2], error);
     }
     if (!ok) {

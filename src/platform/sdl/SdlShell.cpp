@@ -8,6 +8,7 @@
 #include "app/FrameSchedule.h"
 #include "app/Screenshot.h"
 #include "data/TextEncoding.h"
+#include "platform/sdl/ScreenshotFolder.h"
 
 SdlShell::SdlShell(const CommandLine& options)
     : options_(options), view_(screen_.width(), screen_.height(), options.scale) {}
@@ -294,12 +295,19 @@ void SdlShell::takeScreenshot() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
+    // The game folder when it may be written, else the pictures or home folder, said with why.
+    const ScreenshotFolder where = screenshotFolder();
+    const std::string why = where.why.empty() ? "" : " (" + where.why + ")";
+    if (!where.folder) {
+        std::cerr << "velkaros: no screenshot: nowhere to write it" << why << '\n';
+        return;
+    }
     std::string error;
-    const std::string name = saveScreenshot(game_->framebuffer(), "", local, error);
+    const std::string name = saveScreenshot(game_->framebuffer(), *where.folder, local, error);
     if (name.empty()) {
-        std::cerr << "velkaros: no screenshot: " << error << '\n';
+        std::cerr << "velkaros: no screenshot: " << error << why << '\n';
     } else {
-        std::cout << "velkaros: saved the picture as " << name << std::endl;
+        std::cout << "velkaros: saved the picture as " << name << why << std::endl;
     }
 }
 

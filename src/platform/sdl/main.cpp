@@ -12,6 +12,7 @@
 #include "app/CommandLine.h"
 #include "data/ScriptCheck.h"
 #include "platform/headless/HeadlessShell.h"
+#include "platform/sdl/InstalledGameFolder.h"
 #include "platform/sdl/SdlShell.h"
 
 int main(int argc, char** argv) {
@@ -42,6 +43,10 @@ int main(int argc, char** argv) {
     }
     for (CommandLine::FrameShot& shot : options.frameShots) {
         fromStart(shot.file);
+    }
+    // Without --data and a data file here, the installed game plays its own folder.
+    if (options.dataDir.empty()) {
+        options.dataDir = gameFolderWithoutData(options.check ? options.checkFile : "script.dat");
     }
     // Every game file is named relative to the game folder, so change into it before any load.
     if (!options.dataDir.empty() && chdir(options.dataDir.c_str()) != 0) {
