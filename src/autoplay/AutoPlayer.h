@@ -14,6 +14,8 @@ class Game;
 class MainScene;
 class MenuManager;
 class RecordingKeySource;
+class CharacterState;
+class Scene;
 class SpecialArt;
 class TextRasterizer;
 
@@ -48,6 +50,9 @@ private:
         std::set<int> down;
     };
 
+    // Counts a battle for its hero once the battle scenes are left (scene is the one running,
+    // null when the game is over).
+    void noteBattle(const Scene* scene);
     void frame();
     void press(Button button);
     void idle(int frames);
@@ -74,4 +79,8 @@ private:
     GameRecord record_;
     // The move chosen for this turn, to spot its animation.
     const SpecialArt* chosenArt_ = nullptr;
+    // The hero chosen at the roster, the one fighting now (-1: none) and its enemy.
+    int pickedHero_ = -1;
+    int fighter_ = -1;
+    const CharacterState* foe_ = nullptr;
 };
