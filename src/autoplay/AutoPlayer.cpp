@@ -74,8 +74,8 @@ GameRecord AutoPlayer::play(std::uint32_t seed) {
     game_->attachWindow(seed);
 
     while (!record_.won && !record_.lost && record_.error.empty()) {
-        if (record_.frames >= kMaxFrames) {
-            record_.error = "no ending after " + std::to_string(kMaxFrames) + " frames";
+        if (record_.frames >= frameLimit_) {
+            record_.error = "no ending after " + std::to_string(frameLimit_) + " frames";
             break;
         }
         const Scene* scene = screen().currentScene;

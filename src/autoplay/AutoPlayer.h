@@ -37,6 +37,8 @@ public:
 
     // The camera (not owned, may be null) is offered the shots it wants.
     void setCamera(Camera* camera) { camera_ = camera; }
+    // Frames after which a game counts as stuck (kMaxFrames unless set).
+    void setFrameLimit(int frames) { frameLimit_ = frames; }
     // The recorder (not owned, may be null) sees every frame's keys and passes them on.
     void setRecorder(RecordingKeySource* recorder) { recorder_ = recorder; }
 
@@ -73,6 +75,7 @@ private:
     int normalStrength_;
     TextRasterizer* text_;
     Camera* camera_ = nullptr;
+    int frameLimit_ = kMaxFrames;
     RecordingKeySource* recorder_ = nullptr;
     std::unique_ptr<Game> game_;
     HeldKeys keys_;

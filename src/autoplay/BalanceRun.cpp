@@ -29,6 +29,7 @@ int BalanceRun::run(std::ostream& out, std::ostream& err) const {
     for (const Strategy& strategy : strategies) {
         BalanceReport report(strategy.name(), facts.enemyNames, facts.heroNames);
         AutoPlayer player(strategy, facts.normalStrength);
+        player.setFrameLimit(frameLimit);
         for (long long i = 0; i < seeds; ++i) {
             // Seeds wrap round past the largest, as the generator's state does.
             report.add(player.play(firstSeed + static_cast<std::uint32_t>(i)));

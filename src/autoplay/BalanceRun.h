@@ -4,6 +4,7 @@
 #include <ostream>
 #include <vector>
 
+#include "autoplay/AutoPlayer.h"
 #include "autoplay/Strategy.h"
 
 // The balance table of the game folder in the working directory: games with seeds firstSeed,
@@ -17,6 +18,8 @@ struct BalanceRun {
     std::uint32_t firstSeed = 1;
     std::vector<Strategy> strategies{Strategy(Strategy::Kind::Smart),
                                      Strategy(Strategy::Kind::Careless)};
+    // Frames after which a game counts as stuck.
+    int frameLimit = AutoPlayer::kMaxFrames;
     // A line on err counting the games, rewritten in place (for a terminal only).
     bool progress = false;
 
