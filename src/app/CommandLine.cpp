@@ -27,7 +27,9 @@ const char* const kUsageText =
     "  --hero H           straight into the battle of --ground N (default 1) with hero H\n"
     "                     (1 = the first Player)\n"
     "  --watch            read the data again when script.dat or a picture changes\n"
-    "  --preview          show every special art and fighter of the data file\n";
+    "  --preview          show every special art and fighter of the data file\n"
+    "  --balance [SEEDS]  play SEEDS games (default 100, at most 100000) with each automatic\n"
+    "                     player, from seed 1 or --seed, and print how far they got\n";
 
 bool CommandLine::parse(const std::vector<std::string>& arguments, std::string& error) {
     framesGiven = false;
@@ -65,6 +67,18 @@ bool CommandLine::parse(const std::vector<std::string>& arguments, std::string& 
                 return false;
             }
             (option == "--ground" ? start.ground : start.hero) = static_cast<int>(number);
+        } else if (option == "--balance") {
+            balance = true;
+            // The count is optional: the next argument unless it looks like an option.
+            if (hasValue && arguments[i + 1].rfind('-', 0) != 0) {
+                const std::string& text = arguments[++i];
+                if (!readWholeNumber(text, 1, kMaxBalanceSeeds, number)) {
+                    error =
+                        "--balance needs a number of games from 1 to 100000, not '" + text + "'";
+                    return false;
+                }
+                balanceSeeds = number;
+            }
         } else if (option == "--check") {
             check = true;
             // The file is optional: the next argument is taken unless it is another option.
@@ -159,6 +173,23 @@ bool CommandLine::parse(const std::vector<std::string>& arguments, std::string& 
     if (preview && start.chosen()) {
         error = std::string(start.ground > 0 ? "--ground" : "--hero") + " cannot go with --preview";
         return false;
+    }
+    if (balance) {
+        // The balance run plays its own games: nothing that shapes one session goes with it.
+        const char* other = check                                        ? "--check"
+                            : preview                                    ? "--preview"
+                            : start.ground > 0                           ? "--ground"
+                            : start.hero > 0                             ? "--hero"
+                            : watch                                      ? "--watch"
+                            : !input.empty()                             ? "--input"
+                            : !record.empty()                            ? "--record"
+                            : framesGiven                                ? "--frames"
+                            : !screenshot.empty() || !frameShots.empty() ? "--screenshot"
+                                                                         : nullptr;
+        if (other != nullptr) {
+            error = std::string(other) + " cannot go with --balance";
+            return false;
+        }
     }
     for (const FrameShot& shot : frameShots) {
         if (framesGiven && shot.frame > frames) {

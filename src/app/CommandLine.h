@@ -38,6 +38,12 @@ struct CommandLine {
     StartPoint start;
     bool watch = false;
     bool preview = false;
+    // --balance [SEEDS]: play SEEDS games each way with the automatic players and print the
+    // balance table instead of running the game; --seed is then the first seed.
+    static constexpr long long kMaxBalanceSeeds = 100'000;
+    static constexpr long long kDefaultBalanceSeeds = 100;
+    bool balance = false;
+    long long balanceSeeds = kDefaultBalanceSeeds;
 
     // Reads the arguments after the program name. On a bad argument returns false and puts a
     // one-line message naming it into error.

@@ -118,3 +118,50 @@ TEST(CommandLine, ReadsTheWorkbenchOptions) {
     EXPECT_FALSE(p.ok);
     EXPECT_NE(p.error.find("--preview"), std::string::npos) << p.error;
 }
+
+TEST(CommandLine, BalanceTakesAnOptionalNumberOfGames) {
+    Parsed p = parse({"--balance"});
+    ASSERT_TRUE(p.ok) << p.error;
+    EXPECT_TRUE(p.options.balance);
+    EXPECT_EQ(p.options.balanceSeeds, CommandLine::kDefaultBalanceSeeds);
+    p = parse({"--balance", "500", "--data", "mod", "--seed", "7"});
+    ASSERT_TRUE(p.ok) << p.error;
+    EXPECT_EQ(p.options.balanceSeeds, 500);
+    EXPECT_EQ(p.options.dataDir, "mod");
+    EXPECT_EQ(p.options.seed, 7u);
+    // An option after it is the next option, not the count.
+    p = parse({"--balance", "--data", "mod"});
+    ASSERT_TRUE(p.ok) << p.error;
+    EXPECT_EQ(p.options.balanceSeeds, CommandLine::kDefaultBalanceSeeds);
+    EXPECT_EQ(p.options.dataDir, "mod");
+    p = parse({"--balance", "100000"});
+    ASSERT_TRUE(p.ok) << p.error;
+    EXPECT_EQ(p.options.balanceSeeds, 100000);
+}
+
+TEST(CommandLine, BalanceRefusesBadCountsAndOptionsOfASession) {
+    for (const char* count : {"0", "100001", "many", "12x", ""}) {
+        const Parsed p = parse({"--balance", count});
+        EXPECT_FALSE(p.ok) << count;
+        EXPECT_NE(p.error.find("--balance needs a number of games from 1 to 100000"),
+                  std::string::npos)
+            << p.error;
+    }
+    const std::vector<std::vector<std::string>> sessions = {
+        {"--check"},
+        {"--preview"},
+        {"--ground", "2"},
+        {"--hero", "1"},
+        {"--watch"},
+        {"--input", "a.replay"},
+        {"--record", "a.replay"},
+        {"--headless", "--frames", "5"},
+        {"--headless", "--screenshot", "a.png"}};
+    for (std::vector<std::string> arguments : sessions) {
+        const std::string first = arguments.front() == "--headless" ? arguments[1] : arguments[0];
+        arguments.insert(arguments.begin(), "--balance");
+        const Parsed p = parse(arguments);
+        EXPECT_FALSE(p.ok) << first;
+        EXPECT_EQ(p.error, first + " cannot go with --balance");
+    }
+}

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <iostream>
+#include <sstream>
 
 #include "autoplay/AutoPlayer.h"
 #include "autoplay/BalanceReport.h"
@@ -74,6 +75,31 @@ TEST_F(ShippedGame, EveryGameEndsAndTheSmartPlayerDoesBetter) {
     EXPECT_EQ(smart.cleared(0), kSeeds);
 }
 
+TEST_F(ShippedGame, EveryBattleCountsForTheHeroWhoFoughtIt) {
+    for (const Strategy strategy :
+         {Strategy(Strategy::Kind::Smart), Strategy(Strategy::Kind::Careless)}) {
+        AutoPlayer player(strategy, facts_.normalStrength);
+        for (std::uint32_t seed = 1; seed <= 5; ++seed) {
+            const GameRecord record = player.play(seed);
+            ASSERT_EQ(record.heroes.size(), facts_.heroNames.size());
+            int fought = 0;
+            int won = 0;
+            for (const GameRecord::HeroBattles& hero : record.heroes) {
+                EXPECT_LE(hero.won, hero.fought);
+                fought += hero.fought;
+                won += hero.won;
+            }
+            // Every battle ground cleared was won by one hero's battle.
+            EXPECT_EQ(won, record.cleared) << strategy.name() << " seed " << seed;
+            EXPECT_GE(fought, record.reached);
+            if (strategy.kind() == Strategy::Kind::Careless) {
+                // The careless player takes the first hero alive: the first hero fights first.
+                EXPECT_GE(record.heroes.front().fought, 1);
+            }
+        }
+    }
+}
+
 TEST_F(ShippedGame, AWonGameOffersEveryScreenshot) {
     RecordingCamera camera;
     AutoPlayer player(Strategy(Strategy::Kind::Smart), facts_.normalStrength);
@@ -115,4 +141,33 @@ TEST(BalanceReport, CountsGroundsAndKeepsStuckGamesApart) {
     EXPECT_EQ(report.cleared(1), 1);
     EXPECT_EQ(report.cleared(2), 1);
     EXPECT_EQ(report.reached(3), 0);  // past the last ground
+}
+
+TEST(BalanceReport, AddsUpTheBattlesOfEveryHero) {
+    BalanceReport report("test", {"a", "b"}, {"first", "second"});
+    GameRecord one;
+    one.lost = true;
+    one.reached = 2;
+    one.cleared = 1;
+    one.heroes = {{2, 1}, {1, 0}};
+    GameRecord two;
+    two.won = true;
+    two.reached = two.cleared = 2;
+    two.heroes = {{0, 0}, {2, 2}};
+    report.add(one);
+    report.add(two);
+    EXPECT_EQ(report.fought(0), 2);
+    EXPECT_EQ(report.heroWins(0), 1);
+    EXPECT_EQ(report.fought(1), 3);
+    EXPECT_EQ(report.heroWins(1), 2);
+    EXPECT_EQ(report.fought(2), 0);
+    std::ostringstream table;
+    report.print(table);
+    // 2 of the 5 battles, 1 of them won; 3 of 5, 2 won.
+    EXPECT_NE(table.str().find("       1        2     40%    1          50%  first\n"),
+              std::string::npos)
+        << table.str();
+    EXPECT_NE(table.str().find("       2        3     60%    2          67%  second\n"),
+              std::string::npos)
+        << table.str();
 }

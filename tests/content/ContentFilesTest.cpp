@@ -5,6 +5,7 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -176,5 +177,18 @@ TEST_F(GameFiles, MusicIsAPlainLoopingWave) {
         std::nth_element(steps.begin(), steps.begin() + steps.size() * 99 / 100, steps.end());
         const int seam = std::abs(s[c] - s[(frames - 1) * 2 + c]);
         EXPECT_LE(seam, steps[steps.size() * 99 / 100]) << "channel " << c;
+    }
+    // Centred on zero: a constant in the wave is energy nobody hears, and the output would
+    // jump to it when the music starts.
+    for (int c = 0; c < 2; ++c) {
+        double sum = 0;
+        double energy = 0;
+        for (int f = 0; f < frames; ++f) {
+            sum += s[f * 2 + c];
+            energy += static_cast<double>(s[f * 2 + c]) * s[f * 2 + c];
+        }
+        EXPECT_LE(std::fabs(sum / frames), 0.005 * 32768) << "mean of channel " << c;
+        // And still as loud as before the constant came off.
+        EXPECT_GE(std::sqrt(energy / frames), 0.12 * 32768) << "RMS of channel " << c;
     }
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "autoplay/AutoPlayer.h"
-#include "autoplay/BalanceReport.h"
+#include "autoplay/BalanceRun.h"
 #include "autoplay/ContentFacts.h"
 #include "autoplay/ScreenshotCamera.h"
 #include "platform/freetype/FreeTypeText.h"
@@ -26,7 +26,7 @@ constexpr const char* kUsage =
     "                     introduction, the hero list, an art, the map walk and the ending,\n"
     "                     and save them there as PNG\n";
 
-constexpr long long kMaxSeeds = 100'000;
+constexpr long long kMaxSeeds = BalanceRun::kMaxSeeds;
 // Games the screenshots may take before giving up (the ending needs a won game).
 constexpr std::uint32_t kScreenshotGames = 500;
 
@@ -148,16 +148,11 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    int status = 0;
-    for (const Strategy& strategy : options.strategies) {
-        BalanceReport report(strategy.name(), facts.enemyNames);
-        AutoPlayer player(strategy, facts.normalStrength);
-        for (long long i = 0; i < options.seeds; ++i) {
-            report.add(player.play(options.firstSeed + static_cast<std::uint32_t>(i)));
-        }
-        report.print(std::cout);
-        status = report.failures() > 0 ? 1 : status;
-    }
+    BalanceRun balance;
+    balance.seeds = options.seeds;
+    balance.firstSeed = options.firstSeed;
+    balance.strategies = options.strategies;
+    int status = balance.run(std::cout, std::cerr) == 0 ? 0 : 1;
     if (!options.screenshots.empty() && takeScreenshots(options, facts) != 0) {
         status = 1;
     }

@@ -6,6 +6,9 @@
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
+// The loudness of the mix (RMS) and the highest peak, as shares of full scale.
+constexpr double kLevel = 0.15;
+constexpr double kMaxPeak = 0.95;
 
 // Softens the jump of a naive square wave so high notes do not alias into hiss.
 double polyBlep(double t, double dt) {
@@ -62,7 +65,9 @@ double Synth::oscillator(const ScoreVoice& voice, double& phase, double frequenc
     double shifted = phase - width;
     shifted -= std::floor(shifted);
     value -= polyBlep(shifted, dt);
-    return value;
+    // A narrow pulse spends most of its cycle low: its average over a cycle is 2 * width - 1.
+    // Taking that off centres it on zero, so held notes add no constant to the mix.
+    return value - (2.0 * width - 1.0);
 }
 
 void Synth::playNote(const Score& score, const ScoreNote& note, double startFrame, double gain,
@@ -128,11 +133,29 @@ std::vector<std::int16_t> Synth::render(const Score& score) const {
             gain *= voice.echoLevel;
         }
     }
+    // Whatever constant is left (the tails of drum hits) comes off each channel as a whole:
+    // taking the same value off every frame keeps the loop's seam as it is.
+    for (std::size_t channel = 0; channel < 2; ++channel) {
+        double sum = 0;
+        for (std::size_t i = channel; i < mix.size(); i += 2) {
+            sum += mix[i];
+        }
+        const float mean = mix.empty() ? 0.0f : static_cast<float>(sum / (mix.size() / 2));
+        for (std::size_t i = channel; i < mix.size(); i += 2) {
+            mix[i] -= mean;
+        }
+    }
+    // Levelled by loudness (RMS) rather than by the peak, as long as the peak stays clear of
+    // the limit.
     float peak = 0.0f;
+    double energy = 0;
     for (float v : mix) {
         peak = std::max(peak, std::fabs(v));
+        energy += static_cast<double>(v) * v;
     }
-    const double scale = peak > 0 ? 0.85 * 32767.0 / peak : 0.0;
+    const double rms = mix.empty() ? 0.0 : std::sqrt(energy / mix.size());
+    const double scale =
+        peak > 0 ? std::min(kLevel * 32767.0 / rms, kMaxPeak * 32767.0 / peak) : 0.0;
     std::vector<std::int16_t> out(mix.size());
     for (size_t i = 0; i < mix.size(); ++i) {
         out[i] = static_cast<std::int16_t>(std::lround(mix[i] * scale));

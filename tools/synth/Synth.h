@@ -12,8 +12,8 @@ class Synth {
 public:
     explicit Synth(int sampleRate) : sampleRate_(sampleRate) {}
 
-    // Left and right 16-bit values per frame, levelled so the loudest peak stays clear of
-    // the limit.
+    // Left and right 16-bit values per frame, each channel centred on zero, levelled to a
+    // set loudness with the loudest peak clear of the limit.
     std::vector<std::int16_t> render(const Score& score) const;
 
 private:

@@ -1,5 +1,6 @@
 // The desktop executable: reads the command line, then runs the game in a window, or without
-// one (--headless), or only checks a data file (--check).
+// one (--headless), or only checks a data file (--check) or prints its balance table
+// (--balance).
 #define SDL_MAIN_HANDLED
 #include <SDL2/SDL.h>
 #include <unistd.h>
@@ -10,6 +11,7 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
+#include "autoplay/BalanceRun.h"
 #include "data/ScriptCheck.h"
 #include "platform/headless/HeadlessShell.h"
 #include "platform/sdl/InstalledGameFolder.h"
@@ -56,6 +58,15 @@ int main(int argc, char** argv) {
     }
     if (options.check) {
         return runScriptCheck(options.checkFile, std::cout);
+    }
+    if (options.balance) {
+        static_assert(CommandLine::kMaxBalanceSeeds == BalanceRun::kMaxSeeds);
+        BalanceRun balance;
+        balance.seeds = options.balanceSeeds;
+        balance.firstSeed = options.seed.value_or(1);
+        // Redirected into a file or a pipe, the output holds the tables only.
+        balance.progress = isatty(STDERR_FILENO) == 1;
+        return balance.run(std::cout, std::cerr);
     }
     if (options.headless) {
         // No SDL at all: no window, no audio device.

@@ -9,6 +9,7 @@
 #include "data/CharacterState.h"
 #include "data/SpecialArt.h"
 #include "platform/headless/StderrDialogs.h"
+#include "scenes/SceneGlobals.h"
 #include "scenes/SceneSet.h"
 #include "ui/BattleCommandMenu.h"
 #include "ui/MenuManager.h"
@@ -59,6 +60,9 @@ GameRecord AutoPlayer::play(std::uint32_t seed) {
     record_.seed = seed;
     keys_.down.clear();
     chosenArt_ = nullptr;
+    pickedHero_ = -1;
+    fighter_ = -1;
+    foe_ = nullptr;
 
     StderrDialogs dialogs;
     game_ = std::make_unique<Game>(text_);
@@ -70,11 +74,12 @@ GameRecord AutoPlayer::play(std::uint32_t seed) {
     game_->attachWindow(seed);
 
     while (!record_.won && !record_.lost && record_.error.empty()) {
-        if (record_.frames >= kMaxFrames) {
-            record_.error = "no ending after " + std::to_string(kMaxFrames) + " frames";
+        if (record_.frames >= frameLimit_) {
+            record_.error = "no ending after " + std::to_string(frameLimit_) + " frames";
             break;
         }
         const Scene* scene = screen().currentScene;
+        noteBattle(scene);
         if (is<StartScene>(scene)) {
             onStart();
         } else if (is<StartSelectScene>(scene) || is<CharacterConfirmScene>(scene)) {
@@ -103,10 +108,41 @@ GameRecord AutoPlayer::play(std::uint32_t seed) {
             record_.error = "no scene is running";
         }
     }
-    record_.cleared = record_.won ? record_.reached : std::max(0, record_.reached - 1);
+    noteBattle(nullptr);
+    // A battle ground is cleared once, by the battle that brought its enemy down. A last hero
+    // who falls together with the enemy clears that ground and loses the game at the next
+    // one, whose heading never shows.
+    record_.cleared = 0;
+    for (const GameRecord::HeroBattles& hero : record_.heroes) {
+        record_.cleared += hero.won;
+    }
+    if (record_.lost) {
+        record_.reached = std::max(record_.reached, record_.cleared + 1);
+    }
     game_->stop();
     game_.reset();
     return record_;
+}
+
+void AutoPlayer::noteBattle(const Scene* scene) {
+    const bool inBattle =
+        is<BattleStartScene>(scene) || is<BattleCommandScene>(scene) || is<BattleDemoScene>(scene);
+    if (inBattle && fighter_ < 0 && pickedHero_ >= 0) {
+        // The battle the hero just picked begins; its enemy is the one to watch.
+        fighter_ = pickedHero_;
+        foe_ = game_->sceneGlobals().enemy;
+    } else if (!inBattle && fighter_ >= 0) {
+        // Both may fall in one turn: the battle ground counts as won when the enemy is down.
+        const auto index = static_cast<std::size_t>(fighter_);
+        if (record_.heroes.size() <= index) {
+            record_.heroes.resize(index + 1);
+        }
+        ++record_.heroes[index].fought;
+        record_.heroes[index].won += foe_ != nullptr && !foe_->isAlive() ? 1 : 0;
+        fighter_ = -1;
+        pickedHero_ = -1;
+        foe_ = nullptr;
+    }
 }
 
 const MainScene& AutoPlayer::screen() const {
@@ -205,6 +241,10 @@ void AutoPlayer::onHeroSelection() {
         }
     }
     const int pick = strategy_.chooseHero(roster);
+    if (record_.heroes.size() < count) {
+        record_.heroes.resize(count);
+    }
+    pickedHero_ = pick;
     // Show the chosen hero before deciding, as a player would see it.
     for (std::size_t guard = count; guard > 0; --guard) {
         const int at = menu->currentLevel().index;

@@ -10,6 +10,7 @@ struct ContentFacts {
     std::string error;  // UTF-8, when the file did not load
     int normalStrength = 0;
     std::vector<std::string> enemyNames;  // UTF-8
+    std::vector<std::string> heroNames;   // UTF-8, in roster order
 
     // Reads path (in the working directory's game folder) without its pictures.
     static ContentFacts read(const std::string& path);

@@ -24,5 +24,8 @@ ContentFacts ContentFacts::read(const std::string& path) {
     for (int i = 0; i < data.enemyCount(); ++i) {
         facts.enemyNames.push_back(sjisToUtf8(data.enemyState(i)->name()));
     }
+    for (int i = 0; i < data.playerCount(); ++i) {
+        facts.heroNames.push_back(sjisToUtf8(data.playerState(i)->name()));
+    }
     return facts;
 }

@@ -11,11 +11,14 @@ int percent(int part, int whole) {
 
 }  // namespace
 
-BalanceReport::BalanceReport(std::string strategy, std::vector<std::string> enemyNames)
+BalanceReport::BalanceReport(std::string strategy, std::vector<std::string> enemyNames,
+                             std::vector<std::string> heroNames)
     : strategy_(std::move(strategy)),
       enemyNames_(std::move(enemyNames)),
+      heroNames_(std::move(heroNames)),
       reached_(enemyNames_.size(), 0),
-      cleared_(enemyNames_.size(), 0) {}
+      cleared_(enemyNames_.size(), 0),
+      heroes_(heroNames_.size()) {}
 
 void BalanceReport::add(const GameRecord& record) {
     ++games_;
@@ -27,6 +30,13 @@ void BalanceReport::add(const GameRecord& record) {
     }
     if (record.won) {
         ++wins_;
+    }
+    if (heroes_.size() < record.heroes.size()) {
+        heroes_.resize(record.heroes.size());
+    }
+    for (std::size_t i = 0; i < record.heroes.size(); ++i) {
+        heroes_[i].fought += record.heroes[i].fought;
+        heroes_[i].won += record.heroes[i].won;
     }
     for (std::size_t i = 0; i < reached_.size(); ++i) {
         const int ground = static_cast<int>(i) + 1;
@@ -47,6 +57,18 @@ int BalanceReport::cleared(int ground) const {
                : 0;
 }
 
+int BalanceReport::fought(int hero) const {
+    return hero >= 0 && static_cast<std::size_t>(hero) < heroes_.size()
+               ? heroes_[static_cast<std::size_t>(hero)].fought
+               : 0;
+}
+
+int BalanceReport::heroWins(int hero) const {
+    return hero >= 0 && static_cast<std::size_t>(hero) < heroes_.size()
+               ? heroes_[static_cast<std::size_t>(hero)].won
+               : 0;
+}
+
 void BalanceReport::print(std::ostream& out) const {
     out << "strategy " << strategy_ << ": " << games_ << " games, " << wins_
         << " cleared the game (" << percent(wins_, games_) << "%)";
@@ -61,7 +83,22 @@ void BalanceReport::print(std::ostream& out) const {
             << std::setw(7) << cleared_[i] << "  " << std::setw(14)
             << percent(cleared_[i], reached_[i]) << "%  " << enemyNames_[i] << '\n';
     }
+    printHeroes(out);
     for (const GameRecord& failure : failures_) {
         out << "  seed " << failure.seed << " stopped: " << failure.error << '\n';
+    }
+}
+
+void BalanceReport::printHeroes(std::ostream& out) const {
+    int battles = 0;
+    for (const GameRecord::HeroBattles& hero : heroes_) {
+        battles += hero.fought;
+    }
+    out << "    hero  battles  of all  won  won/battles  name\n";
+    for (std::size_t i = 0; i < heroes_.size(); ++i) {
+        out << "  " << std::setw(6) << i + 1 << "  " << std::setw(7) << heroes_[i].fought << "  "
+            << std::setw(5) << percent(heroes_[i].fought, battles) << "%  " << std::setw(3)
+            << heroes_[i].won << "  " << std::setw(10) << percent(heroes_[i].won, heroes_[i].fought)
+            << "%  " << (i < heroNames_.size() ? heroNames_[i] : std::string()) << '\n';
     }
 }

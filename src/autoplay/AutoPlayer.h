@@ -14,6 +14,8 @@ class Game;
 class MainScene;
 class MenuManager;
 class RecordingKeySource;
+class CharacterState;
+class Scene;
 class SpecialArt;
 class TextRasterizer;
 
@@ -35,6 +37,8 @@ public:
 
     // The camera (not owned, may be null) is offered the shots it wants.
     void setCamera(Camera* camera) { camera_ = camera; }
+    // Frames after which a game counts as stuck (kMaxFrames unless set).
+    void setFrameLimit(int frames) { frameLimit_ = frames; }
     // The recorder (not owned, may be null) sees every frame's keys and passes them on.
     void setRecorder(RecordingKeySource* recorder) { recorder_ = recorder; }
 
@@ -48,6 +52,9 @@ private:
         std::set<int> down;
     };
 
+    // Counts a battle for its hero once the battle scenes are left (scene is the one running,
+    // null when the game is over).
+    void noteBattle(const Scene* scene);
     void frame();
     void press(Button button);
     void idle(int frames);
@@ -68,10 +75,15 @@ private:
     int normalStrength_;
     TextRasterizer* text_;
     Camera* camera_ = nullptr;
+    int frameLimit_ = kMaxFrames;
     RecordingKeySource* recorder_ = nullptr;
     std::unique_ptr<Game> game_;
     HeldKeys keys_;
     GameRecord record_;
     // The move chosen for this turn, to spot its animation.
     const SpecialArt* chosenArt_ = nullptr;
+    // The hero chosen at the roster, the one fighting now (-1: none) and its enemy.
+    int pickedHero_ = -1;
+    int fighter_ = -1;
+    const CharacterState* foe_ = nullptr;
 };
