@@ -53,6 +53,8 @@ expect_box() {
     read -r id width height boxname <<<"$box"
     [ "$(windows | wc -l)" -eq 1 ] || fail "$name: more than the box is open: $(windows)"
     [ "$boxname" != "$title" ] || fail "$name: the game window opened"
+    # Titled as a Windows box without a caption of its own.
+    [ "$boxname" = 'エラー' ] || fail "$name: the box is titled '$boxname', not 'エラー'"
     [ "$width" -ge 100 ] && [ "$height" -ge 40 ] || fail "$name: a box of ${width}x$height"
     # The box shows something: its picture is not one flat colour.
     xwd -silent -id "$id" -out "$work/$name.xwd" || fail "$name: cannot read the box back"
