@@ -15,7 +15,7 @@ constexpr long long kMaxImagePixels = 16LL * 1024 * 1024;
 enum class PictureRead {
     Loaded,
     Failed,    // no such file, not a picture the readers know, or broken
-    OverLimit  // a sound picture larger than the caller allowed; the image is left untouched
+    OverLimit  // a valid picture larger than the caller allowed; the image is left untouched
 };
 
 // loadImageFile with a cap on the pixels the picture may decode to: a larger one is refused
