@@ -91,6 +91,7 @@ if(VK_BUILD_TESTS)
     vk_windows_test(test_ui ui EXCLUDE GalleryGoldenTest.cpp LIBRARIES vk_ui)
     vk_windows_test(test_scenes scenes LIBRARIES vk_app)
     vk_windows_test(test_app app EXCLUDE HeadlessShellTest.cpp ScriptedKeySourceTest.cpp
+                    PictureBudgetRunTest.cpp
                     LIBRARIES vk_app)
     vk_windows_test(test_win32 win32 LIBRARIES vk_win32 version)
     # The shell's tests read the executable's own menu and version record.
