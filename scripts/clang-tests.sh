@@ -14,7 +14,7 @@ CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Re
     -DVK_WERROR=ON -DVK_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build"
 own_texts='ScriptCheckTest\.SummaryOrReportInUtf8|ScriptErrorTest\.|ScriptTextTest\.Escapes'
-own_texts+='|TextEncoding\.ConvertsGameText|WindowGallery\.|GameFlowTest\.GameOverPoem'
+own_texts+='|TextEncoding\.ConvertsGameText|SdlDialogs\.|WindowGallery\.|GameFlowTest\.GameOverPoem'
 own_texts+='|Golden/Playthrough\.|FreeTypeTextTest\.CharactersAdvancePerByte'
 own_texts+='|ShippedScript\.BattleLinesFit|window\.(RecordAndReplay|DataFileErrors|PictureAndMenuQuit)'
 # Data written in a test's source as Japanese literals reads as UTF-8 here and is refused.

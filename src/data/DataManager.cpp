@@ -72,6 +72,8 @@ void DataManager::clear() {
     imageTable_.clear();
     animationTable_.clear();
     specialArtTable_.clear();
+    pictureBytes_ = 0;
+    pictureDecodes_ = 0;
 }
 
 CharacterState* DataManager::playerState(int index) {
@@ -125,6 +127,7 @@ bool DataManager::readFrom(std::istream& input) {
     int code = 0;
     try {
         reader.read();
+        reportOverBudget();
         return true;
     } catch (const ScriptReader::Error& error) {
         code = static_cast<int>(error.code);
@@ -145,6 +148,22 @@ void DataManager::fail(int code, int line, const std::string& lineText, const ch
                         errorName(code) + "\n" + std::to_string(line) +
                         "行目にエラー : " + lineText + "\n" + advice;
     report(lastError_);
+}
+
+void DataManager::reportOverBudget() const {
+    if (quiet_) {
+        return;
+    }
+    int count = 0;
+    for (const ImageFailure& failure : imageFailures_) {
+        count += failure.reason == ImageFailure::Reason::OverBudget ? 1 : 0;
+    }
+    if (count > 0) {
+        // The game runs on without them; --check lists each with its line.
+        std::cerr << "velkaros: " << count << " picture(s) left empty: together the pictures "
+                  << "would pass " << pictureBudget_ / (1024 * 1024)
+                  << " MB (see --check for the lines)\n";
+    }
 }
 
 void DataManager::report(const LoadError& error) {

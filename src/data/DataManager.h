@@ -33,16 +33,26 @@ public:
         int kind = 0;
     };
 
-    // An image file named by a src line that could not be read.
+    // A picture left empty: an image file named by a src line that could not be read, or a
+    // picture (a src line's or a fighter's face) that would have passed the picture budget.
     struct ImageFailure {
-        std::string path;  // as written in the file
+        enum class Reason { Unreadable, OverBudget };
+        std::string path;  // as written in the file: the src path, or the faceImage name
         int line = 0;
+        Reason reason = Reason::Unreadable;
+        bool face = false;  // a faceImage line
     };
 
     // Lines longer than this (without the line feed) are refused with error 3.
     static constexpr std::size_t kMaxLineLength = 64 * 1024;
     // Animations shown inside animations may nest this deep (an animation of images is 1).
     static constexpr int kMaxAnimationNesting = 64;
+    // Steps of one Serial animation: every add starts the sequence over, which goes through
+    // all its steps, so the steps are capped (error 3 beyond).
+    static constexpr std::size_t kMaxSerialSteps = 10000;
+    // All decoded pictures of one data file together, faces and their gray copies included,
+    // stay within this many bytes; a picture that would pass it stays empty.
+    static constexpr long long kPictureBudgetBytes = 256LL * 1024 * 1024;
 
     DataManager();
     virtual ~DataManager();
@@ -82,11 +92,18 @@ public:
     void setQuiet(bool quiet) { quiet_ = quiet; }
     // When false, src lines do not read image files (the images stay empty).
     void setLoadImages(bool loadImages) { loadImages_ = loadImages; }
+    // The picture budget of later loads, in bytes (kPictureBudgetBytes unless changed).
+    void setPictureBudget(long long bytes) { pictureBudget_ = bytes; }
 
     const LoadError& lastError() const { return lastError_; }
     // True when the last load failed because the file could not be opened.
     bool openFailed() const { return openFailed_; }
     const std::vector<ImageFailure>& imageFailures() const { return imageFailures_; }
+    // Of the last successful load: the decoded bytes counted against the budget, and how many
+    // picture files were decoded (each file once, however many Image blocks name it).
+    long long pictureBytes() const { return pictureBytes_; }
+    int pictureDecodes() const { return pictureDecodes_; }
+    long long pictureBudget() const { return pictureBudget_; }
 
     // The name tables, for the reader and for summaries.
     const std::map<std::string, Image*>& imageTable() const { return imageTable_; }
@@ -107,6 +124,8 @@ private:
     bool readFrom(std::istream& input);
     void fail(int code, int line, const std::string& lineText, const char* advice);
     void report(const LoadError& error);
+    // A line on stderr when pictures were left empty for the budget.
+    void reportOverBudget() const;
 
     std::list<std::unique_ptr<Image>> images_;
     std::list<std::unique_ptr<Animation>> animations_;
@@ -127,6 +146,9 @@ private:
     bool openFailed_ = false;
     LoadError lastError_;
     std::vector<ImageFailure> imageFailures_;
+    long long pictureBudget_ = kPictureBudgetBytes;
+    long long pictureBytes_ = 0;
+    int pictureDecodes_ = 0;
 
     static inline SpecialArt* normalAttack_ = nullptr;
     static inline DataManager* instance_ = nullptr;

@@ -28,6 +28,35 @@ void printCharacter(std::ostream& out, int number, CharacterState& state) {
     out << '\n';
 }
 
+// Pictures left empty: files that could not be read, then pictures over the budget, each
+// with its line.
+void printFailures(std::ostream& out, const DataManager& data) {
+    using Reason = DataManager::ImageFailure::Reason;
+    for (const Reason reason : {Reason::Unreadable, Reason::OverBudget}) {
+        std::size_t count = 0;
+        for (const auto& failure : data.imageFailures()) {
+            count += failure.reason == reason ? 1 : 0;
+        }
+        if (count == 0) {
+            continue;
+        }
+        if (reason == Reason::Unreadable) {
+            out << "Image files that could not be read: " << count << '\n';
+        } else {
+            out << "Pictures left empty, over the budget of "
+                << data.pictureBudget() / (1024 * 1024)
+                << " MB of decoded pictures (faces count twice, with their gray copy): " << count
+                << '\n';
+        }
+        for (const auto& failure : data.imageFailures()) {
+            if (failure.reason == reason) {
+                out << "  line " << failure.line << ": " << (failure.face ? "faceImage " : "")
+                    << sjisToUtf8(failure.path) << '\n';
+            }
+        }
+    }
+}
+
 void printSummary(std::ostream& out, const std::string& fileName, DataManager& data) {
     out << fileName << ": OK\n";
     out << "Heroes: " << data.playerCount() << '\n';
@@ -62,13 +91,11 @@ void printSummary(std::ostream& out, const std::string& fileName, DataManager& d
                 << '\n';
         }
     }
-    const auto& failures = data.imageFailures();
-    if (!failures.empty()) {
-        out << "Image files that could not be read: " << failures.size() << '\n';
-        for (const auto& failure : failures) {
-            out << "  line " << failure.line << ": " << sjisToUtf8(failure.path) << '\n';
-        }
-    }
+    constexpr long long kMegabyte = 1024 * 1024;
+    out << "Decoded pictures: " << data.pictureDecodes() << " files, "
+        << (data.pictureBytes() + kMegabyte - 1) / kMegabyte << " MB of the "
+        << data.pictureBudget() / kMegabyte << " MB budget, faces included\n";
+    printFailures(out, data);
 }
 
 }  // namespace

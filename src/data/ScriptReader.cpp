@@ -7,13 +7,11 @@
 #include "data/ScriptText.h"
 #include "data/SerialAnimation.h"
 #include "data/StillAnimation.h"
-#include "gfx/ImageFile.h"
-#include "platform/GamePath.h"
 
 using ErrorCode = DataManager::ErrorCode;
 
 ScriptReader::ScriptReader(DataManager& registry, std::istream& input)
-    : registry_(registry), input_(input) {}
+    : registry_(registry), input_(input), pictures_(registry.pictureBudget_) {}
 
 void ScriptReader::fail(ErrorCode code) {
     throw Error{code};
@@ -47,6 +45,8 @@ void ScriptReader::finish() {
         fail(ErrorCode::UndefinedName);
     }
     DataManager::normalAttack_ = art->second;
+    registry_.pictureBytes_ = pictures_.usedBytes();
+    registry_.pictureDecodes_ = pictures_.decodeCount();
     for (const auto& state : registry_.playerStates_) {
         state->restore();
     }
@@ -181,8 +181,19 @@ void ScriptReader::imageField(const std::vector<std::string>& tokens) {
         fail(ErrorCode::Syntax);
     }
     const std::string& path = token(tokens, 1);
-    if (registry_.loadImages_ && !loadImageFile(*image_, gamePath(path))) {
-        registry_.imageFailures_.push_back(DataManager::ImageFailure{path, line_});
+    if (!registry_.loadImages_) {
+        return;
+    }
+    using Reason = DataManager::ImageFailure::Reason;
+    switch (pictures_.load(*image_, path)) {
+        case PictureLoader::Result::Loaded:
+            break;
+        case PictureLoader::Result::Unreadable:
+            registry_.imageFailures_.push_back({path, line_, Reason::Unreadable, false});
+            break;
+        case PictureLoader::Result::OverBudget:
+            registry_.imageFailures_.push_back({path, line_, Reason::OverBudget, false});
+            break;
     }
 }
 
@@ -192,6 +203,9 @@ void ScriptReader::animationField(const std::vector<std::string>& tokens) {
         auto* serial = static_cast<SerialAnimation*>(animation_);
         if (field == "add") {
             const int frames = integer(tokens, 2);
+            if (serial->steps().size() >= DataManager::kMaxSerialSteps) {
+                fail(ErrorCode::Other);
+            }
             bool isAnimation = false;
             Drawable* item = resolveContent(token(tokens, 1), isAnimation);
             if (isAnimation) {
@@ -267,15 +281,7 @@ void ScriptReader::characterField(const std::vector<std::string>& tokens) {
         }
         character_->addSpecialArt(found->second, percentage);
     } else if (field == "faceImage") {
-        const auto found = registry_.imageTable_.find(token(tokens, 1));
-        if (found == registry_.imageTable_.end()) {
-            fail(ErrorCode::UndefinedName);
-        }
-        if (found->second != nullptr) {
-            character_->setFace(*found->second);
-        } else {
-            character_->clearFace();
-        }
+        faceField(token(tokens, 1));
     } else if (field == "message") {
         const std::string& slot = token(tokens, 1);
         int index = 0;
@@ -292,4 +298,27 @@ void ScriptReader::characterField(const std::vector<std::string>& tokens) {
     } else {
         fail(ErrorCode::Syntax);
     }
+}
+
+void ScriptReader::faceField(const std::string& name) {
+    const auto found = registry_.imageTable_.find(name);
+    if (found == registry_.imageTable_.end()) {
+        fail(ErrorCode::UndefinedName);
+    }
+    // The face and its gray copy are the fighter's own pictures: both count against the
+    // budget, and the ones they replace are given back first.
+    const Image& oldFace = *character_->faceImage(0);
+    pictures_.release(2 * PictureLoader::bytesOf(oldFace.width(), oldFace.height()));
+    const Image* source = found->second;
+    if (source == nullptr) {
+        character_->clearFace();
+        return;
+    }
+    if (!pictures_.reserve(2 * PictureLoader::bytesOf(source->width(), source->height()))) {
+        character_->clearFace();
+        registry_.imageFailures_.push_back(
+            {name, line_, DataManager::ImageFailure::Reason::OverBudget, true});
+        return;
+    }
+    character_->setFace(*source);
 }

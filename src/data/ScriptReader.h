@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "data/DataManager.h"
+#include "data/PictureLoader.h"
 
 class CharacterDefinitionImpl;
 class SpecialArt;
@@ -34,6 +35,7 @@ private:
     void animationField(const std::vector<std::string>& tokens);
     void specialArtField(const std::vector<std::string>& tokens);
     void characterField(const std::vector<std::string>& tokens);
+    void faceField(const std::string& name);
     void newCharacter(bool enemy);
     void finish();
 
@@ -57,4 +59,5 @@ private:
     SpecialArt* specialArt_ = nullptr;
     CharacterDefinitionImpl* character_ = nullptr;
     std::map<const Animation*, int> nesting_;  // 1 for an animation of images only
+    PictureLoader pictures_;
 };

@@ -29,12 +29,13 @@ bool SerialAnimation::isFinished() const {
 }
 
 void SerialAnimation::reset() {
+    const ResetPass pass;
     counter_ = 0;
     current_ = 0;
     passesDone_ = 0;
     for (const Step& step : steps_) {
         if (step.item != nullptr && step.isAnimation && step.restartOnEntry) {
-            static_cast<Animation*>(step.item)->reset();
+            resetShown(*static_cast<Animation*>(step.item));
         }
     }
 }

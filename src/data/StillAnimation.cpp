@@ -28,7 +28,8 @@ void StillAnimation::update() {
 }
 
 void StillAnimation::reset() {
+    const ResetPass pass;
     if (content != nullptr && contentIsAnimation) {
-        static_cast<Animation*>(content)->reset();
+        resetShown(*static_cast<Animation*>(content));
     }
 }

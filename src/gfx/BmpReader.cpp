@@ -133,10 +133,12 @@ bool readDirectImage(Image& image, ByteCursor& cursor, std::uint32_t pixelOffset
 }
 
 // The reader proper over the bytes held; fileSize is the size of the whole file, of which
-// bytes may be only the first kMaxFileBytes.
-bool decodeBmp(Image& image, const std::uint8_t* bytes, std::size_t size, long long fileSize) {
+// bytes may be only the first kMaxFileBytes. A picture of more than maxPixels pixels is
+// refused before the image is touched.
+PictureRead decodeBmp(Image& image, const std::uint8_t* bytes, std::size_t size, long long fileSize,
+                      long long maxPixels) {
     if (size < kFileHeaderSize + kInfoHeaderSize || bytes[0] != 'B' || bytes[1] != 'M') {
-        return false;
+        return PictureRead::Failed;
     }
     const std::uint32_t pixelOffset = u32At(bytes, 10);
     const std::uint32_t headerSize = u32At(bytes, 14);
@@ -150,38 +152,46 @@ bool decodeBmp(Image& image, const std::uint8_t* bytes, std::size_t size, long l
     const long long height = topDown ? -static_cast<long long>(storedHeight) : storedHeight;
     if (width < 0 || width > kMaxImageSide || height > kMaxImageSide ||
         static_cast<long long>(width) * height > kMaxImagePixels) {
-        return false;
+        return PictureRead::Failed;
     }
     // A picture whose pixels could not fit in the file even without padding is not a
     // shortened file but a broken header: refuse it rather than allocate for it.
     if (static_cast<long long>(width) * height * bitCount / 8 > fileSize) {
-        return false;
+        return PictureRead::Failed;
+    }
+    if (static_cast<long long>(width) * height > maxPixels) {
+        return PictureRead::OverLimit;
     }
     image.resize(width, static_cast<int>(height));
 
     ByteCursor cursor(bytes, size);
     cursor.seek(kFileHeaderSize + kInfoHeaderSize);
     if (bitCount == 0) {
-        return false;  // no pixel layout at all
+        return PictureRead::Failed;  // no pixel layout at all
     }
-    if (bitCount <= 8) {
-        return readPaletteImage(image, cursor, headerSize, pixelOffset, bitCount, coloursUsed,
-                                topDown);
-    }
-    return readDirectImage(image, cursor, pixelOffset, bitCount, topDown);
+    const bool read = bitCount <= 8
+                          ? readPaletteImage(image, cursor, headerSize, pixelOffset, bitCount,
+                                             coloursUsed, topDown)
+                          : readDirectImage(image, cursor, pixelOffset, bitCount, topDown);
+    return read ? PictureRead::Loaded : PictureRead::Failed;
 }
 
 }  // namespace
 
-bool loadBmp(Image& image, const std::string& fileName) {
+PictureRead readBmp(Image& image, const std::string& fileName, long long maxPixels) {
     std::vector<std::uint8_t> bytes;
     long long fileSize = 0;
     if (!readFile(fileName, bytes, fileSize)) {
-        return false;
+        return PictureRead::Failed;
     }
-    return decodeBmp(image, bytes.data(), bytes.size(), fileSize);
+    return decodeBmp(image, bytes.data(), bytes.size(), fileSize, maxPixels);
+}
+
+bool loadBmp(Image& image, const std::string& fileName) {
+    return readBmp(image, fileName, kMaxImagePixels) == PictureRead::Loaded;
 }
 
 bool loadBmpFromMemory(Image& image, const std::uint8_t* data, std::size_t size) {
-    return decodeBmp(image, data, size, static_cast<long long>(size));
+    return decodeBmp(image, data, size, static_cast<long long>(size), kMaxImagePixels) ==
+           PictureRead::Loaded;
 }

@@ -22,7 +22,7 @@ void Image::resize(int width, int height) {
     owned_.reset();
     pixels_ = nullptr;
     if (width > 0 && height > 0) {
-        owned_ = std::make_unique<Pixel[]>(static_cast<std::size_t>(width) * height);
+        owned_ = std::shared_ptr<Pixel[]>(new Pixel[static_cast<std::size_t>(width) * height]);
         pixels_ = owned_.get();
     }
     width_ = width;
@@ -43,6 +43,26 @@ void Image::adoptStorage(Pixel* pixels, int width, int height) {
     clipY0_ = 0;
     clipX1_ = width;
     clipY1_ = height;
+}
+
+void Image::sharePixels(const Image& source) {
+    if (source.owned_ == nullptr) {
+        // Storage a subclass provides (a device's surface) is not the source's to share.
+        resize(source.width_, source.height_);
+        for (int y = 0; y < height_; ++y) {
+            std::copy_n(source.row(y), width_, row(y));
+        }
+        return;
+    }
+    owned_ = source.owned_;
+    pixels_ = source.pixels_;
+    bottomUp_ = source.bottomUp_;
+    width_ = source.width_;
+    height_ = source.height_;
+    clipX0_ = 0;
+    clipY0_ = 0;
+    clipX1_ = width_;
+    clipY1_ = height_;
 }
 
 void Image::setClip(int x0, int y0, int x1, int y1) {

@@ -25,6 +25,10 @@ public:
     // Negative sizes change nothing; otherwise the image gets new zeroed pixels and a clip
     // rectangle covering all of it.
     virtual void resize(int width, int height);
+    // Shows the source's picture without copying it: both images use the same pixels from then
+    // on, and the clip rectangle covers all of it. Only for pictures nothing draws into any
+    // more (the pictures of the data file); a later resize gives this image pixels of its own.
+    void sharePixels(const Image& source);
     // Takes the rectangle only if it lies inside the image; otherwise keeps the old one.
     void setClip(int x0, int y0, int x1, int y1);
     // Fills the pixels inside both the rectangle (x1, y1 exclusive) and the clip rectangle.
@@ -64,7 +68,7 @@ protected:
 private:
     int index(int x, int y) const { return (bottomUp_ ? height_ - 1 - y : y) * width_ + x; }
 
-    std::unique_ptr<Pixel[]> owned_;
+    std::shared_ptr<Pixel[]> owned_;  // null for storage a subclass provides
     Pixel* pixels_ = nullptr;
     int width_ = 0;
     int height_ = 0;

@@ -5,9 +5,13 @@
 #include "gfx/Image.h"
 
 bool loadImageFile(Image& image, const std::string& fileName) {
+    return readImageFile(image, fileName, kMaxImagePixels) == PictureRead::Loaded;
+}
+
+PictureRead readImageFile(Image& image, const std::string& fileName, long long maxPixels) {
     const std::size_t dot = fileName.rfind('.');
     if (dot == std::string::npos) {
-        return false;
+        return PictureRead::Failed;
     }
     std::string extension = fileName.substr(dot + 1);
     for (char& c : extension) {
@@ -17,10 +21,10 @@ bool loadImageFile(Image& image, const std::string& fileName) {
         }
     }
     if (extension == "bmp") {
-        return loadBmp(image, fileName);
+        return readBmp(image, fileName, maxPixels);
     }
     if (extension == "png") {
-        return loadPng(image, fileName);
+        return readPng(image, fileName, maxPixels);
     }
-    return false;
+    return PictureRead::Failed;
 }

@@ -45,22 +45,24 @@ void readFromMemory(png_structp png, png_bytep out, png_size_t count) {
 // Everything libpng owns is created and destroyed here, and nothing with a destructor lives
 // in this function, so the long jump back from an error skips no C++ clean-up.
 // The bytes come from the file when it is given, else from memory.
-bool decode(std::FILE* file, MemoryInput* memory, const char* fileName, Image& image) {
+// A picture of more than maxPixels pixels is refused once its header is read.
+PictureRead decode(std::FILE* file, MemoryInput* memory, const char* fileName, Image& image,
+                   long long maxPixels) {
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, const_cast<char*>(fileName),
                                              onPngError, onPngWarning);
     if (png == nullptr) {
-        return false;
+        return PictureRead::Failed;
     }
     png_infop info = png_create_info_struct(png);
     if (info == nullptr) {
         png_destroy_read_struct(&png, nullptr, nullptr);
-        return false;
+        return PictureRead::Failed;
     }
     png_bytepp volatile rows = nullptr;  // set after setjmp, freed after a jump back
     if (setjmp(png_jmpbuf(png))) {
         png_free(png, rows);
         png_destroy_read_struct(&png, &info, nullptr);
-        return false;
+        return PictureRead::Failed;
     }
     png_set_user_limits(png, kMaxImageSide, kMaxImageSide);
     if (file != nullptr) {
@@ -75,6 +77,10 @@ bool decode(std::FILE* file, MemoryInput* memory, const char* fileName, Image& i
     const png_uint_32 height = png_get_image_height(png, info);
     if (static_cast<long long>(width) * height > kMaxImagePixels) {
         png_error(png, "picture larger than the game accepts");
+    }
+    if (static_cast<long long>(width) * height > maxPixels) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return PictureRead::OverLimit;
     }
     const int colourType = png_get_color_type(png, info);
     const int bitDepth = png_get_bit_depth(png, info);
@@ -112,23 +118,27 @@ bool decode(std::FILE* file, MemoryInput* memory, const char* fileName, Image& i
     png_read_image(png, rows);
     png_free(png, rows);
     png_destroy_read_struct(&png, &info, nullptr);
-    return true;
+    return PictureRead::Loaded;
 }
 
 }  // namespace
 
-bool loadPng(Image& image, const std::string& fileName) {
+PictureRead readPng(Image& image, const std::string& fileName, long long maxPixels) {
     const std::string path = gamePath(fileName);
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
-        return false;
+        return PictureRead::Failed;
     }
-    const bool loaded = decode(file, nullptr, fileName.c_str(), image);
+    const PictureRead result = decode(file, nullptr, fileName.c_str(), image, maxPixels);
     std::fclose(file);
-    return loaded;
+    return result;
+}
+
+bool loadPng(Image& image, const std::string& fileName) {
+    return readPng(image, fileName, kMaxImagePixels) == PictureRead::Loaded;
 }
 
 bool loadPngFromMemory(Image& image, const std::uint8_t* data, std::size_t size) {
     MemoryInput input{data, size, 0};
-    return decode(nullptr, &input, "PNG in memory", image);
+    return decode(nullptr, &input, "PNG in memory", image, kMaxImagePixels) == PictureRead::Loaded;
 }

@@ -48,8 +48,11 @@ void StartScene::begin() {
     g_.enemyPicture->animation = g_.enemy->faceImage(0);
     g_.enemyPicture->animate = false;
     g_.messageWindow->linesPerPage = 1;
-    // The description follows the heading as further pages.
-    g_.messageWindow->appendText(g_.enemy->description());
+    // The description follows the heading as further pages. An empty one adds none: as a
+    // text it would be one empty line, a blank page before the choice.
+    if (!g_.enemy->description().empty()) {
+        g_.messageWindow->appendText(g_.enemy->description());
+    }
 }
 
 void StartScene::update() {

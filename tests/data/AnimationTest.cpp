@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "Probes.h"
 #include "data/ConstVelocityAnimation.h"
 #include "data/FlashAnimation.h"
@@ -150,4 +152,39 @@ TEST(FlashAnimationTest, BlinksThenStaysVisible) {
     EXPECT_EQ(play(flash, log, 12), "--FF--FFFFFF");
     flash.reset();
     EXPECT_EQ(play(flash, log, 3), "--F");
+}
+
+// Each level shows the two animations of the level below, each in two steps: a reset that
+// followed every path would reset the bottom 4^40 times. Every animation is reset once.
+TEST(SerialAnimationTest, AResetReachesEachSharedAnimationOnce) {
+    std::vector<DrawCall> log;
+    ProbeAnimation bottom('B', &log);
+    constexpr int kLevels = 40;
+    std::vector<std::unique_ptr<SerialAnimation>> levels;
+    Animation* below[2] = {&bottom, &bottom};
+    for (int level = 0; level < kLevels; ++level) {
+        for (int twin = 0; twin < 2; ++twin) {
+            auto serial = std::make_unique<SerialAnimation>(0);
+            for (int repeat = 0; repeat < 2; ++repeat) {
+                serial->addAnimation(below[0], 1, true);
+                serial->addAnimation(below[1], 1, true);
+            }
+            levels.push_back(std::move(serial));
+        }
+        below[0] = levels[levels.size() - 2].get();
+        below[1] = levels.back().get();
+    }
+    const int before = bottom.resets;
+    levels.back()->reset();
+    EXPECT_EQ(bottom.resets, before + 1);
+
+    // Playing still restarts a step each time the sequence enters it.
+    SerialAnimation twice(0);
+    twice.addAnimation(&bottom, 1, true);
+    twice.addAnimation(&bottom, 1, true);
+    const int start = bottom.resets;
+    EXPECT_EQ(start, before + 3);  // one reset per add
+    twice.update();
+    twice.update();
+    EXPECT_EQ(bottom.resets, start + 2);
 }

@@ -154,6 +154,18 @@ TEST(ScriptErrorTest, OtherErrorsGoToStderrWithoutABox) {
     outcome = load(chain.substr(0, chain.rfind("Animation")));
     EXPECT_TRUE(outcome.loaded) << outcome.error.report;
 
+    // Every add starts its sequence over through all its steps, so their number is capped.
+    std::string steps = kNormal + "Image dot\nAnimation Serial long\n";
+    for (std::size_t i = 0; i < DataManager::kMaxSerialSteps; ++i) {
+        steps += "add dot 1\n";
+    }
+    outcome = load(steps);
+    EXPECT_TRUE(outcome.loaded) << outcome.error.report;
+    outcome = load(steps + "add dot 1\n");
+    EXPECT_EQ(outcome.error.code, 3);
+    EXPECT_EQ(outcome.error.line, static_cast<int>(DataManager::kMaxSerialSteps) + 4);
+    EXPECT_TRUE(outcome.boxes.empty());
+
     EXPECT_EQ(DataManager::errorName(4), nullptr);
     EXPECT_STREQ(DataManager::errorName(0), "エラーなし");
 }

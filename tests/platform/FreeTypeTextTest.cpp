@@ -163,3 +163,16 @@ TEST_F(FreeTypeTextTest, MissingFontIsReportedWithItsPath) {
     EXPECT_NE(error.find("VK_FONT"), std::string::npos) << error;
     ::unsetenv("VK_FONT");
 }
+
+// A modder's '&' is text like any other character: drawn in its own cell, and the character
+// after it drawn plainly where it belongs (no underline mark, nothing shifted).
+TEST_F(FreeTypeTextTest, AmpersandIsDrawnAsWritten) {
+    const Ink amp = alone("&", 4), b = alone("B", 4);
+    ASSERT_NE(amp, Ink(4 * 8, false));
+    draw("A&B&&");
+    EXPECT_EQ(ink(4, 0, 4), amp);
+    EXPECT_EQ(ink(8, 0, 4), b);
+    EXPECT_EQ(ink(12, 0, 4), amp);
+    EXPECT_EQ(ink(16, 0, 4), amp);
+    EXPECT_EQ(ink(20, 0, 40), Ink(40 * 8, false));
+}

@@ -286,3 +286,22 @@ TEST(GameFlowTest, GameOverPoemKeepsItsIndentAndFitsTheWindow) {
     }
     EXPECT_EQ(text.substr(start), "＊＊＊＊＊＊　ＧＡＭＥ　ＯＶＥＲ　＊＊＊＊＊＊");
 }
+
+TEST(GameFlowTest, AnEnemyWithoutADescriptionHasAOnePageIntroduction) {
+    GameHarness h("silent.dat");
+    SceneSet& s = h.scenes();
+    ASSERT_TRUE(h.loaded);
+    ASSERT_EQ(h.current(), &s.startScene);
+    EXPECT_EQ(h.messageLine(), "だい 1 けっせんじょう");
+    EXPECT_EQ(h.mainScene.messageWindow.lines.size(), 1u);
+    // The first Decide leaves the scene: no blank page before the choice.
+    h.press(ButtonDecide);
+    EXPECT_EQ(h.current(), &s.startSelectScene);
+    EXPECT_EQ(h.cursorLabel(), "しょうぶする");
+    // Running away shows the same one page again.
+    h.press(ButtonCancel);
+    ASSERT_EQ(h.current(), &s.startScene);
+    EXPECT_EQ(h.mainScene.messageWindow.lines.size(), 1u);
+    h.press(ButtonDecide);
+    EXPECT_EQ(h.current(), &s.startSelectScene);
+}

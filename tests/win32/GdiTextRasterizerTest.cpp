@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "gfx/DIBImage.h"
 #include "platform/win32/GdiTextRasterizer.h"
@@ -100,4 +101,41 @@ TEST(GdiTextRasterizer, WorksOnTargetsOfDifferentSizesOneAfterAnother) {
         EXPECT_GT(target.changedPixels(0, 0, 8, 8, allInside), 0) << size;
         EXPECT_TRUE(allInside) << size;
     }
+}
+
+// DrawTextA without DT_NOPREFIX would hide a '&' and underline the character after it; a
+// modder's text shows as written: every '&' takes its 4-pixel cell and the next character
+// stays where it belongs, drawn as it is alone.
+TEST(GdiTextRasterizer, AmpersandIsDrawnAsWritten) {
+    GdiTextRasterizer text;
+    // The ink of each 4-pixel cell of row band 0..8.
+    const auto cells = [](const DIBImage& picture, int count) {
+        std::vector<std::vector<bool>> result;
+        for (int c = 0; c < count; ++c) {
+            std::vector<bool> cell;
+            for (int y = 0; y < 8; ++y) {
+                for (int x = c * 4; x < c * 4 + 4; ++x) {
+                    cell.push_back(picture.pixel(x, y) != kBackground);
+                }
+            }
+            result.push_back(cell);
+        }
+        return result;
+    };
+    TextTarget amp(text, 32, 8);
+    drawText(amp.picture, "&", 0, 0);
+    TextTarget b(text, 32, 8);
+    drawText(b.picture, "B", 0, 0);
+    TextTarget line(text, 32, 8);
+    drawText(line.picture, "A&B&&", 0, 0);
+
+    const auto ampCell = cells(amp.picture, 1)[0];
+    const auto bCell = cells(b.picture, 1)[0];
+    EXPECT_NE(ampCell, std::vector<bool>(32, false));
+    const auto shown = cells(line.picture, 6);
+    EXPECT_EQ(shown[1], ampCell);
+    EXPECT_EQ(shown[2], bCell);  // not underlined, not moved into the '&' cell
+    EXPECT_EQ(shown[3], ampCell);
+    EXPECT_EQ(shown[4], ampCell);
+    EXPECT_EQ(shown[5], std::vector<bool>(32, false));
 }

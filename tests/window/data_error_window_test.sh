@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A broken data file as a player meets it, under a virtual X server:
-#  1. an undefined name (error code 1) and a syntax error (code 2) each show a message box
+#  1. an undefined name (error code 1) and a syntax error (code 2) each show a message box,
+#     titled "エラー" as a Windows box without a caption,
 #     with the report and open no game window; dismissing the box with Return ends the game
 #     with -1 (255), and the report also reaches the standard error stream;
 #  2. a bad number (code 3) shows no box at all: the report goes to the standard error stream
@@ -53,6 +54,8 @@ expect_box() {
     read -r id width height boxname <<<"$box"
     [ "$(windows | wc -l)" -eq 1 ] || fail "$name: more than the box is open: $(windows)"
     [ "$boxname" != "$title" ] || fail "$name: the game window opened"
+    # Titled as a Windows box without a caption of its own.
+    [ "$boxname" = 'エラー' ] || fail "$name: the box is titled '$boxname', not 'エラー'"
     [ "$width" -ge 100 ] && [ "$height" -ge 40 ] || fail "$name: a box of ${width}x$height"
     # The box shows something: its picture is not one flat colour.
     xwd -silent -id "$id" -out "$work/$name.xwd" || fail "$name: cannot read the box back"

@@ -10,6 +10,9 @@ class SdlDialogs : public Dialogs {
 public:
     void messageBox(const std::string& text, const std::string& caption) override;
     void setParent(SDL_Window* window) { parent_ = window; }
+    // The title a box shows (Shift-JIS): the caption, or "エラー" for none, as a Windows box
+    // without a caption of its own is titled.
+    static std::string titleFor(const std::string& caption);
 
 private:
     SDL_Window* parent_ = nullptr;

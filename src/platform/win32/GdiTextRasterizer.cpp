@@ -101,7 +101,9 @@ void GdiTextRasterizer::drawText(Image& target, const std::string& text, int lef
     // it, and only the pixels inside the target's clip rectangle are copied back.
     SetTextColor(dc_, toColorRef(colour));
     RECT rect{left, top, right, bottom};
-    DrawTextA(dc_, text.c_str(), -1, &rect, DT_WORDBREAK);
+    // DT_NOPREFIX: a '&' in a modder's text is drawn as written, not taken as the underline
+    // mark of the next character.
+    DrawTextA(dc_, text.c_str(), -1, &rect, DT_WORDBREAK | DT_NOPREFIX);
     GdiFlush();
     for (int y = y0; y < y1; ++y) {
         std::memcpy(target.row(y) + x0, pixels_ + static_cast<std::size_t>(y) * width_ + x0,

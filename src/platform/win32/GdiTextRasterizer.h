@@ -5,8 +5,8 @@
 #include "platform/TextRasterizer.h"
 
 // The game font through GDI: an 8-pixel "ＭＳ ゴシック" made with CreateFontA, drawn with
-// DrawTextA (DT_WORDBREAK) into a 32-bit DIB section selected into a memory device context.
-// The target's pixels under the visible part of the text rectangle are copied into the DIB
+// DrawTextA (DT_WORDBREAK | DT_NOPREFIX) into a 32-bit DIB section selected into a memory device
+// context. The target's pixels under the visible part of the text rectangle are copied into the DIB
 // section, GDI draws on them, and the same pixels are copied back: the result is exactly GDI
 // drawing on the target's own memory, with a transparent background, clipped to the text
 // rectangle and to the target's clip rectangle. The DIB section is made again only when a

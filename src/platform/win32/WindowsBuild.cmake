@@ -30,7 +30,11 @@ add_library(PNG::PNG ALIAS vk_libpng)
 set(src ${PROJECT_SOURCE_DIR}/src)
 vk_module(vk_gfx ${src}/gfx PNG::PNG)
 vk_module(vk_sound ${src}/sound)
-vk_module(vk_data ${src}/data vk_gfx)
+# The core's text conversion from this shell's folder (Windows' own code page 932).
+set(win32_dir ${src}/platform/win32)
+add_library(vk_text STATIC ${win32_dir}/Win32TextEncoding.cpp)
+vk_project_options(vk_text)
+vk_module(vk_data ${src}/data vk_gfx vk_text)
 vk_module(vk_ui ${src}/ui vk_data vk_gfx)
 vk_module(vk_scenes ${src}/scenes vk_ui vk_data)
 vk_module(vk_app ${src}/app vk_scenes vk_sound)
@@ -38,9 +42,8 @@ vk_module(vk_app ${src}/app vk_scenes vk_sound)
 # The shell's classes in a library (tested under Wine), the entry point and the resources in
 # the executable.
 enable_language(RC)
-set(win32_dir ${src}/platform/win32)
 file(GLOB win32_sources CONFIGURE_DEPENDS ${win32_dir}/*.cpp)
-list(REMOVE_ITEM win32_sources ${win32_dir}/WinMain.cpp)
+list(REMOVE_ITEM win32_sources ${win32_dir}/WinMain.cpp ${win32_dir}/Win32TextEncoding.cpp)
 add_library(vk_win32 STATIC ${win32_sources})
 vk_project_options(vk_win32)
 target_link_libraries(vk_win32 PUBLIC vk_app gdi32 user32 winmm)
@@ -88,6 +91,7 @@ if(VK_BUILD_TESTS)
     vk_windows_test(test_ui ui EXCLUDE GalleryGoldenTest.cpp LIBRARIES vk_ui)
     vk_windows_test(test_scenes scenes LIBRARIES vk_app)
     vk_windows_test(test_app app EXCLUDE HeadlessShellTest.cpp ScriptedKeySourceTest.cpp
+                    PictureBudgetRunTest.cpp
                     LIBRARIES vk_app)
     vk_windows_test(test_win32 win32 LIBRARIES vk_win32 version)
     # The shell's tests read the executable's own menu and version record.

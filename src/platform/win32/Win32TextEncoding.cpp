@@ -1,14 +1,7 @@
-#include "data/TextEncoding.h"
-
-#ifdef _WIN32
+// The text conversion of the Windows build: code page 932 is built into Windows.
 #include <windows.h>
-#else
-#include <iconv.h>
 
-#include <cerrno>
-#endif
-
-#ifdef _WIN32
+#include "data/TextEncoding.h"
 
 // Windows has code page 932 built in: each character (one byte, or a lead byte and its
 // trail byte) is converted on its own, so one bad byte becomes "?" and the rest still shows.
@@ -38,33 +31,3 @@ std::string sjisToUtf8(std::string_view sjis) {
     }
     return out;
 }
-
-#else
-
-std::string sjisToUtf8(std::string_view sjis) {
-    iconv_t converter = iconv_open("UTF-8", "CP932");
-    if (converter == reinterpret_cast<iconv_t>(-1)) {
-        return std::string(sjis);
-    }
-    std::string out;
-    out.reserve(sjis.size() * 2);
-    char buffer[256];
-    char* in = const_cast<char*>(sjis.data());
-    std::size_t inLeft = sjis.size();
-    while (inLeft > 0) {
-        char* outPtr = buffer;
-        std::size_t outLeft = sizeof buffer;
-        const std::size_t result = iconv(converter, &in, &inLeft, &outPtr, &outLeft);
-        out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
-        if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
-            // An invalid or cut-off sequence: show one byte as "?" and go on after it.
-            out.push_back('?');
-            ++in;
-            --inLeft;
-        }
-    }
-    iconv_close(converter);
-    return out;
-}
-
-#endif
