@@ -11,7 +11,7 @@ short=${2:-30}
 long=${3:-90}
 exe="$build/game/velkaros"
 [ -x "$exe" ] || { echo "no $exe: build the velkaros target first" >&2; exit 1; }
-command -v valgrind >/dev/null || { echo "valgrind is needed: scripts/deps.sh valgrind" >&2; exit 1; }
+scripts/deps.sh valgrind
 [ "$long" -gt "$short" ] || { echo "the second run must have more frames" >&2; exit 1; }
 
 work=$(mktemp -d)
