@@ -93,9 +93,12 @@ void Image::drawTo(Image& target, int x, int y) const {
     const int sy = static_cast<int>(static_cast<long long>(dy0) - y + clipY0_);
     const int count = dx1 - dx0;
     const auto length = static_cast<std::size_t>(count);
-    // Row addresses step by a whole row, down or up in storage as each image's order says.
-    Pixel* const to = target.row(dy0) + dx0;
-    const Pixel* const from = row(sy) + sx;
+    // Row offsets into each image's storage step by a whole row, down or up as each image's
+    // order says; only offsets of rows inside the images are ever turned into addresses.
+    Pixel* const toPixels = target.pixels_;
+    const Pixel* const fromPixels = pixels_;
+    std::ptrdiff_t toRow = target.index(dx0, dy0);
+    std::ptrdiff_t fromRow = index(sx, sy);
     const std::ptrdiff_t toStep = target.bottomUp_ ? -target.width_ : target.width_;
     const std::ptrdiff_t fromStep = bottomUp_ ? -width_ : width_;
     const int rows = dy1 - dy0;
@@ -104,18 +107,25 @@ void Image::drawTo(Image& target, int x, int y) const {
     const RowRule rule = this == &target ? RowRule{} : rowRule();
     switch (rule.kind) {
         case RowRule::Kind::Copy:
-            for (int r = 0; r < rows; ++r) {
-                PixelRows::copy(to + r * toStep, from + r * fromStep, length);
+            if (length > PixelRows::kShortRun) {
+                for (int r = 0; r < rows; ++r, toRow += toStep, fromRow += fromStep) {
+                    PixelRows::copyLong(toPixels + toRow, fromPixels + fromRow, length);
+                }
+            } else {
+                for (int r = 0; r < rows; ++r, toRow += toStep, fromRow += fromStep) {
+                    PixelRows::copyShort(toPixels + toRow, fromPixels + fromRow, length);
+                }
             }
             break;
         case RowRule::Kind::SkipKey:
-            for (int r = 0; r < rows; ++r) {
-                PixelRows::copySkippingKey(to + r * toStep, from + r * fromStep, length, rule.key);
+            for (int r = 0; r < rows; ++r, toRow += toStep, fromRow += fromStep) {
+                PixelRows::copySkippingKey(toPixels + toRow, fromPixels + fromRow, length,
+                                           rule.key);
             }
             break;
         case RowRule::Kind::PerPixel:
-            for (int r = 0; r < rows; ++r) {
-                transferRowByPixel(to + r * toStep, from + r * fromStep, count);
+            for (int r = 0; r < rows; ++r, toRow += toStep, fromRow += fromStep) {
+                transferRowByPixel(toPixels + toRow, fromPixels + fromRow, count);
             }
             break;
     }

@@ -28,10 +28,16 @@ inline void fill(Pixel* destination, std::size_t count, Pixel value) {
     std::fill_n(destination, count, value);
 }
 
-// Copies count pixels; the two runs must not overlap.
-inline void copy(Pixel* destination, const Pixel* source, std::size_t count) {
-    if (count > kShortRun) {
-        std::memcpy(destination, source, count * sizeof(Pixel));
+// Copies count pixels, more than kShortRun; the two runs must not overlap.
+inline void copyLong(Pixel* destination, const Pixel* source, std::size_t count) {
+    std::memcpy(destination, source, count * sizeof(Pixel));
+}
+
+// Copies count pixels, at most kShortRun, inline; the two runs must not overlap.
+inline void copyShort(Pixel* destination, const Pixel* source, std::size_t count) {
+    if (count == 8) {
+        // A row of a window-frame tile: two 16-byte moves.
+        std::memcpy(destination, source, 8 * sizeof(Pixel));
     } else if (count >= 4) {
         // 16-byte moves; the last one may cover pixels already copied, with the same values.
         for (std::size_t i = 0; i + 4 < count; i += 4) {
@@ -42,6 +48,15 @@ inline void copy(Pixel* destination, const Pixel* source, std::size_t count) {
         for (std::size_t i = 0; i < count; ++i) {
             destination[i] = source[i];
         }
+    }
+}
+
+// Copies count pixels; the two runs must not overlap.
+inline void copy(Pixel* destination, const Pixel* source, std::size_t count) {
+    if (count > kShortRun) {
+        copyLong(destination, source, count);
+    } else {
+        copyShort(destination, source, count);
     }
 }
 
