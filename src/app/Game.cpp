@@ -46,7 +46,10 @@ void Game::attachWindow(std::uint32_t seed) {
 }
 
 void Game::frame(const KeySource& keys) {
-    clearPicture();
+    // The picture is cleared, then updated and drawn. The main scene's draw begins by filling
+    // the whole clip rectangle (the one the clear covers) with its background, and nothing
+    // before it writes the picture, so the clear would be overwritten pixel for pixel: it is
+    // left out, saving a full-screen fill every frame.
     input_.poll(keys);
     world_->mainScene.update();
     world_->mainScene.draw(framebuffer_);

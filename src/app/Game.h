@@ -36,7 +36,7 @@ public:
     bool start(Dialogs* dialogs, AudioOut* audio);
     // The window exists: clear the picture, select the game font, seed the random generator.
     void attachWindow(std::uint32_t seed);
-    // One frame: clear the picture, poll the input, update, draw.
+    // One frame: poll the input, update, draw (whose background fill clears the picture).
     void frame(const KeySource& keys);
     // Closes the audio output; the music may be released only after this.
     void stop();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <typeinfo>
 
 #include "platform/TextRasterizer.h"
 
@@ -13,6 +14,11 @@ void DIBImage::resize(int width, int height) {
     Image::resize(width, height);
     font_ = nullptr;
     textColor_ = 0xFFFFFF;
+}
+
+Image::RowRule DIBImage::rowRule() const {
+    // The framebuffer draws as a plain image unless a subclass brings a pixel rule of its own.
+    return {typeid(*this) == typeid(DIBImage) ? RowRule::Kind::Copy : RowRule::Kind::PerPixel, 0};
 }
 
 void drawText(DIBImage& target, const std::string& text, int x, int y) {

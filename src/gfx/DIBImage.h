@@ -30,6 +30,9 @@ public:
     void setTextColor(Pixel colour) { textColor_ = colour & 0xFFFFFF; }
     Pixel textColor() const { return textColor_; }
 
+protected:
+    RowRule rowRule() const override;
+
 private:
     const Font* font_ = nullptr;
     Pixel textColor_ = 0xFFFFFF;

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <typeinfo>
 
 #include "gfx/ImageFile.h"
+#include "gfx/PixelRows.h"
 
 Image::Image() {
     resize(0, 0);
@@ -83,8 +85,15 @@ void Image::fillRect(Pixel value, int x0, int y0, int x1, int y1) {
     if (left >= right || top >= bottom) {
         return;
     }
+    if (left == 0 && right == width_) {
+        // Whole rows lie next to each other in storage, in either row order: one block.
+        const int firstStored = bottomUp_ ? height_ - bottom : top;
+        PixelRows::fill(pixels_ + static_cast<std::size_t>(firstStored) * width_,
+                        static_cast<std::size_t>(bottom - top) * width_, value);
+        return;
+    }
     for (int y = top; y < bottom; ++y) {
-        std::fill_n(row(y) + left, right - left, value);
+        PixelRows::fill(row(y) + left, static_cast<std::size_t>(right - left), value);
     }
 }
 
@@ -102,8 +111,43 @@ void Image::drawTo(Image& target, int x, int y) const {
     // Both rectangles are clipped: every row below lies inside its image.
     const int sx = static_cast<int>(static_cast<long long>(dx0) - x + clipX0_);
     const int sy = static_cast<int>(static_cast<long long>(dy0) - y + clipY0_);
-    for (int ty = dy0; ty < dy1; ++ty) {
-        transferRow(target.row(ty) + dx0, row(sy + ty - dy0) + sx, dx1 - dx0);
+    const int count = dx1 - dx0;
+    const auto length = static_cast<std::size_t>(count);
+    // Row offsets into each image's storage step by a whole row, down or up as each image's
+    // order says; only offsets of rows inside the images are ever turned into addresses.
+    Pixel* const toPixels = target.pixels_;
+    const Pixel* const fromPixels = pixels_;
+    std::ptrdiff_t toRow = target.index(dx0, dy0);
+    std::ptrdiff_t fromRow = index(sx, sy);
+    const std::ptrdiff_t toStep = target.bottomUp_ ? -target.width_ : target.width_;
+    const std::ptrdiff_t fromStep = bottomUp_ ? -width_ : width_;
+    const int rows = dy1 - dy0;
+    // An image drawn onto itself may overlap itself: only the pixel rule, left to right and
+    // top to bottom, says what that gives.
+    const RowRule rule = this == &target ? RowRule{} : rowRule();
+    switch (rule.kind) {
+        case RowRule::Kind::Copy:
+            if (length > PixelRows::kShortRun) {
+                for (int r = 0; r < rows; ++r, toRow += toStep, fromRow += fromStep) {
+                    PixelRows::copyLong(toPixels + toRow, fromPixels + fromRow, length);
+                }
+            } else {
+                for (int r = 0; r < rows; ++r, toRow += toStep, fromRow += fromStep) {
+                    PixelRows::copyShort(toPixels + toRow, fromPixels + fromRow, length);
+                }
+            }
+            break;
+        case RowRule::Kind::SkipKey:
+            for (int r = 0; r < rows; ++r, toRow += toStep, fromRow += fromStep) {
+                PixelRows::copySkippingKey(toPixels + toRow, fromPixels + fromRow, length,
+                                           rule.key);
+            }
+            break;
+        case RowRule::Kind::PerPixel:
+            for (int r = 0; r < rows; ++r, toRow += toStep, fromRow += fromStep) {
+                transferRowByPixel(toPixels + toRow, fromPixels + fromRow, count);
+            }
+            break;
     }
 }
 
@@ -111,7 +155,12 @@ void Image::transferPixel(Pixel* destination, const Pixel* source) const {
     *destination = *source;
 }
 
-void Image::transferRow(Pixel* destination, const Pixel* source, int count) const {
+Image::RowRule Image::rowRule() const {
+    // Only an image of exactly this class keeps this transferPixel.
+    return {typeid(*this) == typeid(Image) ? RowRule::Kind::Copy : RowRule::Kind::PerPixel, 0};
+}
+
+void Image::transferRowByPixel(Pixel* destination, const Pixel* source, int count) const {
     // Every pixel goes through transferPixel, left to right, so a subclass that overrides
     // only transferPixel (a key colour, a tint) is honoured by every blit.
     for (int i = 0; i < count; ++i) {
@@ -125,14 +174,31 @@ void KeyColorImage::transferPixel(Pixel* destination, const Pixel* source) const
     }
 }
 
+Image::RowRule KeyColorImage::rowRule() const {
+    if (typeid(*this) != typeid(KeyColorImage)) {
+        return {};
+    }
+    return {RowRule::Kind::SkipKey, keyColor};
+}
+
+Image::RowRule GrayImage::rowRule() const {
+    return {typeid(*this) == typeid(GrayImage) ? RowRule::Kind::Copy : RowRule::Kind::PerPixel, 0};
+}
+
 void GrayImage::assignGray(const Image& source) {
     resize(source.width(), source.height());
     setClip(source.clipX0(), source.clipY0(), source.clipX1(), source.clipY1());
-    for (int x = 0; x < width(); ++x) {
-        for (int y = 0; y < height(); ++y) {
-            const Pixel p = source.pixel(x, y);
+    // Each pixel depends on its source pixel alone, so rows in storage order give the same
+    // picture as any other order. A resize that kept another size only covers the overlap.
+    const int columns = std::min(width(), source.width());
+    const int rows = std::min(height(), source.height());
+    for (int y = 0; y < rows; ++y) {
+        const Pixel* from = source.row(y);
+        Pixel* to = row(y);
+        for (int x = 0; x < columns; ++x) {
+            const Pixel p = from[x];
             const Pixel g = (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF)) / 3;
-            setPixel(x, y, (g << 16) | (g << 8) | g);
+            to[x] = (g << 16) | (g << 8) | g;
         }
     }
 }

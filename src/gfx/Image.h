@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -60,13 +61,23 @@ public:
     const Pixel* data() const { return pixels_; }
 
 protected:
-    // Moves a run of count pixels of one row with transferPixel, left to right.
-    virtual void transferRow(Pixel* destination, const Pixel* source, int count) const;
+    // How a blit moves this image's rows. transferPixel is the rule; the kinds the game ships
+    // name a row loop with exactly its result (a straight copy, or a copy that skips the key
+    // colour) so that a blit picks its loop once instead of calling transferPixel per pixel.
+    // Everything else, a class that only overrides transferPixel included, gets PerPixel.
+    struct RowRule {
+        enum class Kind { PerPixel, Copy, SkipKey };
+        Kind kind = Kind::PerPixel;
+        Pixel key = 0;  // SkipKey: the pixel value that is not drawn
+    };
+    virtual RowRule rowRule() const;
     // Storage that a subclass provides instead of the image's own (it must hold w * h words).
     void adoptStorage(Pixel* pixels, int width, int height);
 
 private:
     int index(int x, int y) const { return (bottomUp_ ? height_ - 1 - y : y) * width_ + x; }
+    // Moves count pixels of one row with transferPixel, left to right.
+    void transferRowByPixel(Pixel* destination, const Pixel* source, int count) const;
 
     std::shared_ptr<Pixel[]> owned_;  // null for storage a subclass provides
     Pixel* pixels_ = nullptr;
@@ -88,6 +99,9 @@ public:
 
     void transferPixel(Pixel* destination, const Pixel* source) const override;
     Pixel keyColor = 0;
+
+protected:
+    RowRule rowRule() const override;
 };
 
 // An image filled with a gray copy of another (used for the faces of fallen fighters).
@@ -96,4 +110,7 @@ public:
     // Resizes to the source, takes its clip rectangle and stores (r + g + b) / 3 in every
     // colour byte, with top byte 0.
     void assignGray(const Image& source);
+
+protected:
+    RowRule rowRule() const override;
 };

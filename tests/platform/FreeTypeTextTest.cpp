@@ -108,6 +108,35 @@ TEST_F(FreeTypeTextTest, DrawTextClipsToItsRectangleAndTheTargetClip) {
     EXPECT_EQ(std::count(corner.begin(), corner.end(), true), inkCount());
 }
 
+TEST_F(FreeTypeTextTest, ClippingAtEveryColumnKeepsExactlyTheGlyphPixelsInside) {
+    // A wide and a narrow glyph, cut at each column: on the right by the text's rectangle, on
+    // the left by the target's clip. What is drawn is the unclipped glyph's ink inside the
+    // kept columns, no more and no less.
+    for (const std::string c : {"\x8A\xBF", "\x82\xA0", "W"}) {  // 漢, あ, W
+        const int w = static_cast<int>(c.size()) * 4;
+        const Ink whole = alone(c, w);
+        const auto keep = [&](int from, int to) {
+            Ink kept = whole;
+            for (std::size_t i = 0; i < kept.size(); ++i) {
+                const int x = static_cast<int>(i) % w;
+                kept[i] = kept[i] && x >= from && x < to;
+            }
+            return kept;
+        };
+        for (int cut = 0; cut <= w; ++cut) {
+            screen.resize(128, 64);
+            text->drawText(screen, c, 0, 0, cut, 8, 0xFFFFFF);
+            EXPECT_EQ(ink(0, 0, w), keep(0, cut)) << c << " right of " << cut;
+
+            screen.resize(128, 64);
+            screen.setClip(cut, 0, 128, 64);
+            draw(c);
+            EXPECT_EQ(ink(0, 0, w), keep(cut, w)) << c << " left of " << cut;
+            EXPECT_EQ(ink(w, 0, 8), Ink(64, false));
+        }
+    }
+}
+
 TEST_F(FreeTypeTextTest, ColourTopByteIsDroppedAndTheBackgroundStays) {
     screen.fillRect(0x00ABCDEF, 0, 0, 128, 64);
     text->drawText(screen, "あ", 0, 0, 128, 64, 0xFF102030);

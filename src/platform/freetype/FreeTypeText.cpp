@@ -5,6 +5,7 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
 
 namespace {
@@ -182,17 +183,24 @@ void FreeTypeText::drawCell(Image& target, const Cell& cell, int x, int y, int w
     const int bottom = std::min(y + 8, y1);
     const int left = std::max(x, x0);
     const int right = std::min(x + width, x1);
+    if (left >= right || top >= bottom) {
+        return;
+    }
+    // Bit 7 - c is column c: keep the columns from left to right - 1, then visit only the
+    // lit ones.
+    const unsigned columns = (0xFFu >> (left - x)) & (0xFFu << (8 - (right - x)));
     for (int py = top; py < bottom; ++py) {
-        const unsigned bits = cell.rows[static_cast<std::size_t>(py - y)];
+        auto bits =
+            static_cast<std::uint8_t>(cell.rows[static_cast<std::size_t>(py - y)] & columns);
         if (bits == 0) {
             continue;
         }
-        Pixel* row = target.row(py);
-        for (int px = left; px < right; ++px) {
-            if ((bits >> (7 - (px - x))) & 1) {
-                row[px] = colour;
-            }
-        }
+        Pixel* row = target.row(py) + x;
+        do {
+            const int c = std::countl_zero(bits);
+            row[c] = colour;
+            bits = static_cast<std::uint8_t>(bits & ~(0x80u >> c));
+        } while (bits != 0);
     }
 }
 

@@ -157,6 +157,11 @@ void SdlShell::handleEvent(const SDL_Event& event) {
             quit_ = true;
             break;
         case SDL_WINDOWEVENT:
+            if (event.window.event != SDL_WINDOWEVENT_FOCUS_GAINED &&
+                event.window.event != SDL_WINDOWEVENT_FOCUS_LOST) {
+                // Shown, exposed, resized, moved: what the window shows may be gone.
+                windowStale_ = true;
+            }
             if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
                 keys_.setFocused(false);
                 menu_.close();
@@ -286,6 +291,7 @@ bool SdlShell::handleViewKey(const SDL_KeyboardEvent& key) {
     }
     // The Enter of Alt+Enter must not reach the game as a decide press.
     keys_.holdUntilReleased();
+    windowStale_ = true;
     present();
     return true;
 }
@@ -356,18 +362,31 @@ void SdlShell::present() {
     game_->framebuffer().drawTo(screen_, 0, MenuStrip::kHeight);
     menu_.draw(screen_);
 
-    void* pixels = nullptr;
-    int pitch = 0;
-    if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) == 0) {
-        // The top byte of a pixel never shows: every pixel goes out opaque.
-        for (int y = 0; y < screen_.height(); ++y) {
-            const Pixel* source = screen_.row(y);
-            auto* target = reinterpret_cast<Uint32*>(static_cast<Uint8*>(pixels) + y * pitch);
-            for (int x = 0; x < screen_.width(); ++x) {
-                target[x] = source[x] | 0xFF000000u;
-            }
-        }
-        SDL_UnlockTexture(texture_);
+    const PresentedPicture::Rows changed = shown_.update(screen_);
+    if (changed.empty() && !windowStale_) {
+        return;  // the window shows this picture already
     }
+    if (!changed.empty()) {
+        // Only the changed rows are locked and copied; a renderer that uploads what is locked
+        // gets the rows in between too, so every locked row is written.
+        const SDL_Rect rows{0, changed.first, screen_.width(), changed.end - changed.first};
+        void* pixels = nullptr;
+        int pitch = 0;
+        if (SDL_LockTexture(texture_, &rows, &pixels, &pitch) == 0) {
+            // The top byte of a pixel never shows: every pixel goes out opaque.
+            for (int y = changed.first; y < changed.end; ++y) {
+                const Pixel* source = screen_.row(y);
+                auto* target = reinterpret_cast<Uint32*>(static_cast<Uint8*>(pixels) +
+                                                         (y - changed.first) * pitch);
+                for (int x = 0; x < screen_.width(); ++x) {
+                    target[x] = source[x] | 0xFF000000u;
+                }
+            }
+            SDL_UnlockTexture(texture_);
+        } else {
+            shown_.forget();  // the texture missed these rows: send all of them next time
+        }
+    }
+    windowStale_ = false;
     view_.render(texture_);
 }

@@ -7,6 +7,7 @@
 #include "app/CommandLine.h"
 #include "app/Game.h"
 #include "app/MenuStrip.h"
+#include "app/PresentedPicture.h"
 #include "app/SessionInput.h"
 #include "gfx/DIBImage.h"
 #include "platform/freetype/FreeTypeText.h"
@@ -49,6 +50,9 @@ private:
     void handleClick(const SDL_MouseButtonEvent& button);
     void runCommand(int command);
     void runFrame();
+    // Shows the current picture: sends the window the rows that changed since the last
+    // present and repaints it, or does nothing when nothing changed and the window still
+    // shows it.
     void present();
     // Window pixels to screen pixels at scale 1 (menu strip at the top, picture below it).
     int toScreenX(int windowX) const { return view_.layout().toPictureX(windowX); }
@@ -69,6 +73,10 @@ private:
     std::unique_ptr<Workbench> workbench_;
     // The whole client picture at scale 1: the menu strip above the game's framebuffer.
     DIBImage screen_{Game::kScreenWidth, Game::kScreenHeight + MenuStrip::kHeight};
+    // What the texture holds; the window needs a repaint even so when it was exposed, resized,
+    // zoomed or switched to or from fullscreen.
+    PresentedPicture shown_;
+    bool windowStale_ = true;
     SdlView view_;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
