@@ -6,6 +6,8 @@
 #include <iconv.h>
 
 #include <cerrno>
+
+#include "gfx/ShiftJisIconv.h"
 #endif
 
 #ifdef _WIN32
@@ -42,7 +44,7 @@ std::string sjisToUtf8(std::string_view sjis) {
 #else
 
 std::string sjisToUtf8(std::string_view sjis) {
-    iconv_t converter = iconv_open("UTF-8", "CP932");
+    iconv_t converter = openShiftJisConverter("UTF-8");
     if (converter == reinterpret_cast<iconv_t>(-1)) {
         return std::string(sjis);
     }
