@@ -1,9 +1,10 @@
 #include "app/RefreshPacer.h"
 
 bool RefreshPacer::startsFrame(std::uint32_t now, double refreshTime) {
-    const double since = refreshTime - lastRefresh_;
+    const double previous = lastRefresh_;
+    const double since = refreshTime - previous;
     lastRefresh_ = refreshTime;
-    if (since > 0.0 && since < kMaxRefreshPeriod) {
+    if (previous >= 0.0 && since > 0.0 && since < kMaxRefreshPeriod) {
         // Smoothed over about eight refreshes: a late callback moves it little.
         period_ += (since - period_) / 8.0;
     }
@@ -14,4 +15,12 @@ bool RefreshPacer::startsFrame(std::uint32_t now, double refreshTime) {
     }
     schedule_.beginFrame(now);
     return true;
+}
+
+std::uint32_t RefreshPacer::idleTime(std::uint32_t now) const {
+    // The frame starts at the first refresh less than half a period before it is due; waking a
+    // period and a half before it is due leaves a whole period for a late timer (with less,
+    // frames were missed).
+    const double wait = static_cast<double>(schedule_.waitTime(now)) - 1.5 * period_;
+    return wait >= 1.0 ? static_cast<std::uint32_t>(wait) : 0;
 }

@@ -53,4 +53,22 @@ TEST(RefreshPacer, ARefreshAfterAHiddenPageStartsAFrameAtOnce) {
     EXPECT_FALSE(pacer.startsFrame(2016, 2016.7));
 }
 
+TEST(RefreshPacer, SleepsBetweenFramesAndWakesBeforeTheRefreshThatStartsOne) {
+    RefreshPacer pacer(0, 0.0);
+    ASSERT_FALSE(pacer.startsFrame(16, 16.7));
+    ASSERT_TRUE(pacer.startsFrame(33, 33.3));
+    // The next frame is due at 67 ms and may start at a refresh from 59 ms on: the loop
+    // sleeps, but wakes before that.
+    const std::uint32_t idle = pacer.idleTime(34);
+    EXPECT_GT(idle, 0u);
+    EXPECT_LT(34 + idle, 59);
+    EXPECT_EQ(pacer.idleTime(56), 0u);
+    // Woken after the sleep: the gap to the last refresh seen is no refresh period.
+    const double period = pacer.refreshPeriod();
+    pacer.resume();
+    EXPECT_FALSE(pacer.startsFrame(50, 50.0));
+    EXPECT_DOUBLE_EQ(pacer.refreshPeriod(), period);
+    EXPECT_TRUE(pacer.startsFrame(66, 66.7));
+}
+
 }  // namespace

@@ -18,12 +18,21 @@ constexpr const char* kGameFolder = "/game";
 CommandLine options;
 std::unique_ptr<WebShell> shell;
 
+// Between frames the loop sleeps on a timer, then follows the display's refreshes again.
+bool sleeping = false;
+
 void step() {
-    shell->step();
+    const std::uint32_t idle = shell->step(!sleeping);
     if (shell->ended()) {
         emscripten_cancel_main_loop();
         shell.reset();
         WebPage::showEnded("The game has ended. Reload the page to play again.");
+    } else if (idle > 0) {
+        emscripten_set_main_loop_timing(EM_TIMING_SETTIMEOUT, static_cast<int>(idle));
+        sleeping = true;
+    } else if (sleeping) {
+        emscripten_set_main_loop_timing(EM_TIMING_RAF, 1);
+        sleeping = false;
     }
 }
 

@@ -19,6 +19,13 @@ EM_JS(void, pageFrame, (int frame), {
         page.frameShown(frame);
     }
 });
+// The bytes are read where they lie in the program's memory; putImageData copies them.
+EM_JS(void, pageDraw, (const std::uint8_t* rgba, int width, int height), {
+    const canvas = Module["canvas"];
+    const context = canvas.getContext("2d");
+    const bytes = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
+    context.putImageData(new ImageData(bytes, width, height), 0, 0);
+});
 // clang-format on
 
 }  // namespace
@@ -35,6 +42,10 @@ void showAbout(const std::string& caption, const std::string& text) {
 
 void showEnded(const std::string& message) {
     pageCall("showEnded", message.c_str(), "");
+}
+
+void drawPicture(const std::uint8_t* rgba, int width, int height) {
+    pageDraw(rgba, width, height);
 }
 
 void frameShown(int frame) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // What the program tells its page (index.html), which shows it: texts are UTF-8. Every call
@@ -12,6 +13,8 @@ void showReport(const std::string& caption, const std::string& text);
 void showAbout(const std::string& caption, const std::string& text);
 // The game has ended (終了, or a replay's recording finished): the page says so.
 void showEnded(const std::string& message);
+// Puts a picture of RGBA bytes (width x height, rows top-down) on the canvas.
+void drawPicture(const std::uint8_t* rgba, int width, int height);
 // A frame's picture is on the canvas; frame counts from 1.
 void frameShown(int frame);
 // Milliseconds of the browser's high-resolution clock, for the display's refresh rate.

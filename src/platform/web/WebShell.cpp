@@ -12,12 +12,6 @@ WebShell::~WebShell() {
     // The game (and with it the audio output) goes before the canvas and SDL itself.
     game_.reset();
     audio_.reset();
-    if (texture_ != nullptr) {
-        SDL_DestroyTexture(texture_);
-    }
-    if (renderer_ != nullptr) {
-        SDL_DestroyRenderer(renderer_);
-    }
     if (window_ != nullptr) {
         SDL_DestroyWindow(window_);
     }
@@ -55,22 +49,13 @@ bool WebShell::start() {
 }
 
 bool WebShell::openCanvas() {
-    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         return fail(std::string("Cannot open the canvas: ") + SDL_GetError());
     }
     const std::string title = sjisToUtf8(kTitle);
     window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                                screen_.width(), screen_.height(), 0);
-    if (window_ != nullptr) {
-        renderer_ = SDL_CreateRenderer(window_, -1, 0);
-    }
-    if (renderer_ != nullptr) {
-        texture_ =
-            SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                              screen_.width(), screen_.height());
-    }
-    if (texture_ == nullptr) {
+    if (window_ == nullptr) {
         return fail(std::string("Cannot open the canvas: ") + SDL_GetError());
     }
     if (gamepad_.start()) {
@@ -81,11 +66,14 @@ bool WebShell::openCanvas() {
     // The game takes no typed text; without text input SDL keeps the space bar from the page.
     SDL_StopTextInput();
     pacer_.emplace(SDL_GetTicks(), WebPage::now());
+    const auto pixels = static_cast<std::size_t>(screen_.width() * screen_.height());
+    next_.resize(pixels);
+    shown_.resize(pixels);
     present();
     return true;
 }
 
-void WebShell::step() {
+std::uint32_t WebShell::step(bool atRefresh) {
     SDL_Event event;
     // Events always go before frames.
     while (!ended_ && SDL_PollEvent(&event)) {
@@ -93,11 +81,21 @@ void WebShell::step() {
             handleEvent(event);
         }
     }
+    if (!atRefresh) {
+        // Woken by the timer (the first time at once: the browser's loop counts the sleep
+        // from the turn in which it was asked for). Sleep on, or watch the refreshes again.
+        const std::uint32_t idle = ended_ ? 0 : pacer_->idleTime(SDL_GetTicks());
+        if (idle == 0) {
+            pacer_->resume();
+        }
+        return idle;
+    }
     const bool due = pacer_->startsFrame(SDL_GetTicks(), WebPage::now());
     // While the About box is open the game waits, as behind the desktop's modal box.
     if (!ended_ && !aboutOpen_ && due) {
         runFrame();
     }
+    return ended_ ? 0 : pacer_->idleTime(SDL_GetTicks());
 }
 
 void WebShell::dialogClosed() {
@@ -245,19 +243,24 @@ void WebShell::present() {
     game_->framebuffer().drawTo(screen_, 0, MenuStrip::kHeight);
     menu_.draw(screen_);
 
-    void* pixels = nullptr;
-    int pitch = 0;
-    if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) == 0) {
-        // The top byte of a pixel never shows: every pixel goes out opaque.
-        for (int y = 0; y < screen_.height(); ++y) {
-            const Pixel* source = screen_.row(y);
-            auto* target = reinterpret_cast<Uint32*>(static_cast<Uint8*>(pixels) + y * pitch);
-            for (int x = 0; x < screen_.width(); ++x) {
-                target[x] = source[x] | 0xFF000000u;
-            }
+    // 0xAARRGGBB to the canvas's R, G, B, A bytes (a little-endian word 0xAABBGGRR); the top
+    // byte never shows: opaque. Compared on the way, word by word.
+    std::uint32_t* out = next_.data();
+    const std::uint32_t* before = shown_.data();
+    bool changed = !presented_;
+    for (int y = 0; y < screen_.height(); ++y) {
+        const Pixel* source = screen_.row(y);
+        for (int x = 0; x < screen_.width(); ++x, ++out, ++before) {
+            const Pixel pixel = source[x];
+            *out = 0xFF000000u | (pixel & 0xFF00u) | (pixel >> 16 & 0xFFu) | (pixel & 0xFFu) << 16;
+            changed = changed || *out != *before;
         }
-        SDL_UnlockTexture(texture_);
     }
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
+    if (!changed) {
+        return;
+    }
+    next_.swap(shown_);
+    presented_ = true;
+    WebPage::drawPicture(reinterpret_cast<const std::uint8_t*>(shown_.data()), screen_.width(),
+                         screen_.height());
 }
