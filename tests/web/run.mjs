@@ -160,6 +160,24 @@ async function pageAndSound(browser, address) {
     "sound: after a gesture the audio context runs and the note is gone", JSON.stringify(after));
   check(after.loud > start, "sound: the audio output receives the music, not silence",
     JSON.stringify(after));
+  // バージョン情報 from the menu strip: the About text over the picture, the game waiting.
+  await page.keyboard.press("F10");
+  await page.keyboard.press("ArrowRight");
+  await page.keyboard.press("Enter");
+  await page.waitForFunction(() => document.getElementById("about").style.display === "flex",
+    { timeout: 5000 });
+  const opened = await page.evaluate(() => window.velkarosTest.frame);
+  await new Promise((r) => setTimeout(r, 400));
+  const about = await page.evaluate(() => ({
+    text: document.querySelector("#about pre").textContent,
+    frames: window.velkarosTest.frame,
+  }));
+  check(about.text === "ケルモラのラスト風バトルシステム\nVer 0.1.0" && about.frames === opened,
+    "page: バージョン情報 shows the About text and the game waits", JSON.stringify(about));
+  await page.keyboard.press("Enter");
+  await waitForFrame(page, opened + 3, 5000);
+  check(await page.evaluate(() => document.getElementById("about").style.display === "none"),
+    "page: Enter closes the About text and the game goes on");
   check(errors.length === 0, "page: no script errors", errors.join("; "));
   await page.close();
 }
