@@ -4,8 +4,16 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh
 build=${BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVK_WERROR=ON
+web_tests=OFF
+[ "${VK_WEB_TESTS:-0}" = 1 ] && web_tests=ON
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVK_WERROR=ON \
+    -DVK_WEB_TESTS=$web_tests
 cmake --build "$build"
+# The browser build (emscripten, libraries from Debian's source packages, kept in build-web),
+# played in headless Chromium by the web.Browser test below.
+if [ "$web_tests" = ON ]; then
+    LINUX_BUILD_DIR="$build" scripts/web/build.sh
+fi
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
 # The Windows cross-build and its tests under Wine: slow, and installs mingw-w64 and Wine.
 if [ "${VK_WINDOWS_TESTS:-0}" = 1 ]; then

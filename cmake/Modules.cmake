@@ -1,5 +1,11 @@
 # Helpers shared by every target of the project.
 
+# Where the game's sources are read from: src/, or for the browser build its copy with the
+# texts already in code page 932 (src/platform/web/WebBuild.cmake).
+if(NOT VK_SOURCE_ROOT)
+    set(VK_SOURCE_ROOT ${PROJECT_SOURCE_DIR}/src)
+endif()
+
 # Warnings (errors with VK_WERROR) and the execution character set for our own code. Every string literal in the
 # sources is written in UTF-8 and stored in the program as Shift-JIS (code page 932), the
 # encoding of every game text.
@@ -11,7 +17,7 @@ function(vk_project_options target)
     if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
         target_compile_options(${target} PRIVATE -finput-charset=UTF-8 -fexec-charset=CP932)
     endif()
-    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_include_directories(${target} PUBLIC ${VK_SOURCE_ROOT})
 endfunction()
 
 # A core module: one static library made of every .cpp in its folder.
@@ -23,7 +29,7 @@ function(vk_module name dir)
         target_link_libraries(${name} PUBLIC ${ARGN})
     else()
         add_library(${name} INTERFACE)
-        target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+        target_include_directories(${name} INTERFACE ${VK_SOURCE_ROOT})
         target_link_libraries(${name} INTERFACE ${ARGN})
     endif()
 endfunction()

@@ -8,6 +8,8 @@
 #include <bit>
 #include <cstdlib>
 
+#include "gfx/ShiftJisIconv.h"
+
 namespace {
 
 constexpr int kTrailCount = 0xFC - 0x40 + 1;  // trail bytes 0x40..0xFC
@@ -79,7 +81,7 @@ std::unique_ptr<FreeTypeText> FreeTypeText::openFile(const std::string& path, st
     // glyphs then fill rows 0 to 7 exactly).
     text->ascent_ = std::clamp(static_cast<int>((face->size->metrics.ascender + 32) >> 6), 0, 8);
 
-    iconv_t converter = iconv_open("UTF-32LE", "CP932");
+    iconv_t converter = openShiftJisConverter("UTF-32LE");
     if (converter == reinterpret_cast<iconv_t>(-1)) {
         error = "The system's iconv has no CP932 (Shift-JIS) converter";
         return nullptr;
@@ -119,8 +121,10 @@ std::uint32_t FreeTypeText::toUnicode(unsigned code) const {
     if (result == static_cast<std::size_t>(-1) || inLeft != 0 || sizeof out - outLeft != 4) {
         return 0;  // unmapped, or more than one character
     }
-    return static_cast<std::uint32_t>(out[0]) | static_cast<std::uint32_t>(out[1]) << 8 |
-           static_cast<std::uint32_t>(out[2]) << 16 | static_cast<std::uint32_t>(out[3]) << 24;
+    return cp932Character(code, static_cast<std::uint32_t>(out[0]) |
+                                    static_cast<std::uint32_t>(out[1]) << 8 |
+                                    static_cast<std::uint32_t>(out[2]) << 16 |
+                                    static_cast<std::uint32_t>(out[3]) << 24);
 }
 
 void FreeTypeText::render(unsigned code, int width, Cell& cell) const {

@@ -1,12 +1,14 @@
-// The text conversion of the desktop and headless shells, through iconv's code page 932.
+// The text conversion of the desktop and headless shells, through iconv's code page 932
+// (or plain Shift-JIS with code page 932's symbols, where the C library lacks it).
 #include <iconv.h>
 
 #include <cerrno>
 
 #include "data/TextEncoding.h"
+#include "gfx/ShiftJisIconv.h"
 
 std::string sjisToUtf8(std::string_view sjis) {
-    iconv_t converter = iconv_open("UTF-8", "CP932");
+    iconv_t converter = openShiftJisConverter("UTF-8");
     if (converter == reinterpret_cast<iconv_t>(-1)) {
         return std::string(sjis);
     }

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# The browser build's budget: download sizes (gzip -9 of each file, as a server compresses
+# them), then bench/web_budget.mjs in headless Chromium: first picture, frames per second and
+# CPU in the first screen. Compare the CPU with bench/resource_budget.sh, run right after.
+#   bench/web_budget.sh [PAGE_DIR] [SECONDS]      (defaults: build-web/velkaros, 10)
+# Budget: 4.5 MB gzip in all, 1 MB of it wasm and js; first picture within 1 s of the load.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+page=${1:-build-web/velkaros}
+seconds=${2:-10}
+[ -f "$page/index.html" ] || { echo "no page in $page: run scripts/web/build.sh" >&2; exit 1; }
+[ -d tests/web/node_modules/puppeteer-core ] || (cd tests/web && npm ci --no-audit --no-fund --silent)
+
+total=0
+code=0
+for file in "$page"/*; do
+    size=$(stat -c %s "$file")
+    packed=$(gzip -9c "$file" | wc -c)
+    printf '%-18s %9d bytes, %9d gzip\n' "$(basename "$file")" "$size" "$packed"
+    total=$((total + packed))
+    case "$file" in *.wasm | */velkaros.js) code=$((code + packed)) ;; esac
+done
+awk -v t="$total" -v c="$code" 'BEGIN { printf "download: %.2f MB gzip in all, wasm and js %.2f MB\n", t / 1e6, c / 1e6 }'
+node bench/web_budget.mjs "$page" "$seconds"

@@ -1,0 +1,65 @@
+// The browser program. The page (index.html) turns its address's ?seed= and ?replay= into the
+// arguments --seed and --input, and packs the game folder at /game and the font where the
+// desktop finds it. main starts the game and hands the loop to the browser.
+#include <emscripten.h>
+#include <unistd.h>
+
+#include <memory>
+
+#include "app/CommandLine.h"
+#include "platform/web/WebPage.h"
+#include "platform/web/WebShell.h"
+
+namespace {
+
+constexpr const char* kGameFolder = "/game";
+
+// Lives from main until 終了: the browser's loop runs after main has returned.
+CommandLine options;
+std::unique_ptr<WebShell> shell;
+
+// Between frames the loop sleeps on a timer, then follows the display's refreshes again.
+bool sleeping = false;
+
+void step() {
+    const std::uint32_t idle = shell->step(!sleeping);
+    if (shell->ended()) {
+        emscripten_cancel_main_loop();
+        shell.reset();
+        WebPage::showEnded("The game has ended. Reload the page to play again.");
+    } else if (idle > 0) {
+        emscripten_set_main_loop_timing(EM_TIMING_SETTIMEOUT, static_cast<int>(idle));
+        sleeping = true;
+    } else if (sleeping) {
+        emscripten_set_main_loop_timing(EM_TIMING_RAF, 1);
+        sleeping = false;
+    }
+}
+
+}  // namespace
+
+extern "C" EMSCRIPTEN_KEEPALIVE void velkaros_dialog_closed() {
+    if (shell) {
+        shell->dialogClosed();
+    }
+}
+
+int main(int argc, char** argv) {
+    std::string error;
+    if (!options.parse(std::vector<std::string>(argv + 1, argv + argc), error)) {
+        WebPage::showReport("", error);
+        return 2;
+    }
+    if (chdir(options.dataDir.empty() ? kGameFolder : options.dataDir.c_str()) != 0) {
+        WebPage::showReport("", "The page holds no game folder");
+        return 1;
+    }
+    shell = std::make_unique<WebShell>(options);
+    if (!shell->start()) {
+        shell.reset();
+        return -1;
+    }
+    // 0: at the browser's own pace, one call per display refresh.
+    emscripten_set_main_loop(step, 0, 0);
+    return 0;
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <SDL2/SDL.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "app/CommandLine.h"
+#include "app/Game.h"
+#include "app/MenuStrip.h"
+#include "app/RefreshPacer.h"
+#include "app/SessionInput.h"
+#include "gfx/DIBImage.h"
+#include "platform/freetype/FreeTypeText.h"
+#include "platform/sdl/SdlAudioOut.h"
+#include "platform/sdl/SdlGamepad.h"
+#include "platform/sdl/SdlKeySource.h"
+#include "platform/web/WebDialogs.h"
+
+// The browser shell: the desktop shell's keys, pads, audio output and menu strip on a canvas
+// of 256 x 236 pixels (the strip above the picture), which the page zooms. The browser calls
+// step() once per display refresh; frames start by the desktop's schedule (RefreshPacer).
+// SDL's window gives the canvas its events; the picture goes onto it straight from the
+// program's memory, and only when it has changed, so a still screen costs the browser nothing.
+// Zoom and fullscreen belong to the page, so F9, F11 and F12 are the browser's; the workbench
+// (F5, --ground, --preview) is the desktop's.
+class WebShell {
+public:
+    static constexpr const char* kTitle = "ケルモラのラスト風バトルシステム";
+    static constexpr const char* kAboutCaption = "バージョン情報";
+
+    explicit WebShell(const CommandLine& options);
+    ~WebShell();
+    WebShell(const WebShell&) = delete;
+    WebShell& operator=(const WebShell&) = delete;
+
+    // Loads the game and opens the canvas. False when there is no game to play: the page then
+    // shows the report (a broken data file, no font, a replay that cannot be read).
+    bool start();
+    // One turn of the browser's loop: every pending event, then, at a display refresh, a frame
+    // when one is due. Returns the milliseconds the loop may sleep before it needs the
+    // refreshes again (0: watch the next one).
+    std::uint32_t step(bool atRefresh);
+    // The page's About box was closed.
+    void dialogClosed();
+    // 終了 was chosen: the game has stopped.
+    bool ended() const { return ended_; }
+
+private:
+    bool fail(const std::string& text);
+    bool openCanvas();
+    void handleEvent(const SDL_Event& event);
+    void handleKey(const SDL_KeyboardEvent& key);
+    void handleClick(const SDL_MouseButtonEvent& button);
+    void runCommand(int command);
+    void runFrame();
+    void present();
+    void end();
+
+    const CommandLine& options_;
+    WebDialogs dialogs_;
+    SdlGamepad gamepad_;
+    SdlKeySource keys_;
+    MenuStrip menu_;
+    SessionInput session_;
+    std::unique_ptr<SdlAudioOut> audio_;
+    std::unique_ptr<FreeTypeText> text_;
+    std::unique_ptr<Game> game_;
+    DIBImage screen_{Game::kScreenWidth, Game::kScreenHeight + MenuStrip::kHeight};
+    std::optional<RefreshPacer> pacer_;
+    // The canvas's pixels as last put there, RGBA bytes.
+    std::vector<std::uint32_t> shown_;
+    std::vector<std::uint32_t> next_;
+    SDL_Window* window_ = nullptr;
+    bool presented_ = false;
+    bool aboutOpen_ = false;
+    bool ended_ = false;
+};
