@@ -74,7 +74,9 @@ set_target_properties(vk_sdl2 PROPERTIES
 
 vk_web_module(vk_gfx gfx vk_libpng)
 vk_web_module(vk_sound sound)
-vk_web_module(vk_data data vk_gfx)
+# The C library's iconv converts the texts the page shows (errors, About).
+vk_web_module(vk_text platform/iconv)
+vk_web_module(vk_data data vk_gfx vk_text)
 vk_web_module(vk_ui ui vk_data vk_gfx)
 vk_web_module(vk_scenes scenes vk_ui vk_data)
 vk_web_module(vk_app app vk_scenes vk_sound)
