@@ -28,6 +28,7 @@ cp "$font" "$stage/font.ttf"
 
 # The page: index.html with its scripts and style sheets, then the program.
 page=$root/src/platform/web
+shopt -s nullglob
 cp "$page"/*.html "$page"/*.js "$page"/*.css "$program/velkaros.js" "$program/velkaros.wasm" "$out/"
 if [ -f "$game/sound/kelmora.wav" ]; then
     mkdir -p "$out/sound"
