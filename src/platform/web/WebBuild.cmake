@@ -90,7 +90,8 @@ vk_web_module(vk_freetype platform/freetype vk_gfx vk_freetype_lib)
 # The page's program: the web shell with the desktop shell's keys, pads and audio output.
 set(web_shell_sources)
 foreach(file web/WebMain.cpp web/WebShell.cpp web/WebPage.cpp web/WebDialogs.cpp
-             sdl/SdlKeySource.cpp sdl/SdlGamepad.cpp sdl/SdlAudioOut.cpp)
+             sdl/SdlKeySource.cpp sdl/SdlGamepad.cpp sdl/SdlAudioOut.cpp
+             sdl/SdlEventHandler.cpp)
     list(APPEND web_shell_sources ${VK_SOURCE_ROOT}/platform/${file})
 endforeach()
 add_executable(velkaros ${web_shell_sources})
@@ -106,7 +107,8 @@ file(WRITE ${PROJECT_BINARY_DIR}/sdl-library-functions.json
      "[\"$autoResumeAudioContext\", \"$dynCall\"]\n")
 target_link_options(velkaros PRIVATE -fexceptions -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1
     -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${PROJECT_BINARY_DIR}/sdl-library-functions.json
-    -sFORCE_FILESYSTEM=1 -sEXPORTED_RUNTIME_METHODS=FS -sEXPORTED_FUNCTIONS=_main,_velkaros_dialog_closed
+    -sFORCE_FILESYSTEM=1 -sEXPORTED_RUNTIME_METHODS=FS
+    -sEXPORTED_FUNCTIONS=_main,_velkaros_dialog_closed,_velkaros_music_arrived,_velkaros_page_visible,_velkaros_touch_button
     -sINITIAL_MEMORY=33554432)
 set_target_properties(velkaros PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/game
                                           SUFFIX .js)
