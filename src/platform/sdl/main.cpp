@@ -11,6 +11,7 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
+#include "app/TranslatorCommands.h"
 #include "autoplay/BalanceRun.h"
 #include "data/ScriptCheck.h"
 #include "files/GameFileSource.h"
@@ -41,7 +42,8 @@ int main(int argc, char** argv) {
             file = full.string();
         }
     };
-    for (std::string* file : {&options.screenshot, &options.input, &options.record, &options.mod}) {
+    for (std::string* file :
+         {&options.screenshot, &options.input, &options.record, &options.potFile, &options.mod}) {
         fromStart(*file);
     }
     for (CommandLine::FrameShot& shot : options.frameShots) {
@@ -61,6 +63,12 @@ int main(int argc, char** argv) {
     if (!options.mod.empty() && !GameFileSource::current().useMod(options.mod, error)) {
         std::cerr << "velkaros: " << error << '\n';
         return 1;
+    }
+    if (options.pot) {
+        return runTemplate(options.checkFile, options.potFile, std::cout, std::cerr);
+    }
+    if (options.check && !options.lang.empty()) {
+        return runTranslationCheck(options.checkFile, options.lang, std::cout);
     }
     if (options.check) {
         return runScriptCheck(options.checkFile, std::cout);
