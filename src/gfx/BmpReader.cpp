@@ -1,4 +1,5 @@
 // The reader of uncompressed Windows bitmaps behind loadBmp.
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cstdint>
@@ -30,14 +31,12 @@ std::uint16_t u16At(const std::uint8_t* bytes, std::size_t offset) {
     return static_cast<std::uint16_t>(bytes[offset] | bytes[offset + 1] << 8);
 }
 
-// Reads the game file, or its first kMaxFileBytes; false when there is none. fileSize is the
-// size of the whole file.
-bool readFile(const std::string& fileName, std::vector<std::uint8_t>& bytes, long long& fileSize) {
+// Reads the game file, or its first kMaxFileBytes; false when there is none.
+bool readFile(const std::string& fileName, std::vector<std::uint8_t>& bytes) {
     std::optional<GameFileSource::File> file = GameFileSource::current().open(fileName);
     if (!file) {
         return false;
     }
-    fileSize = static_cast<long long>(file->size);
     bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(file->size, kMaxFileBytes)));
     file->stream->read(reinterpret_cast<char*>(bytes.data()),
                        static_cast<std::streamsize>(bytes.size()));
@@ -127,10 +126,9 @@ bool readDirectImage(Image& image, ByteCursor& cursor, std::uint32_t pixelOffset
     return true;
 }
 
-// The reader proper over the bytes held; fileSize is the size of the whole file, of which
-// bytes may be only the first kMaxFileBytes. A picture of more than maxPixels pixels is
-// refused before the image is touched.
-PictureRead decodeBmp(Image& image, const std::uint8_t* bytes, std::size_t size, long long fileSize,
+// The reader proper over the bytes held (of a longer file, the first kMaxFileBytes). A picture
+// of more than maxPixels pixels is refused before the image is touched.
+PictureRead decodeBmp(Image& image, const std::uint8_t* bytes, std::size_t size,
                       long long maxPixels) {
     if (size < kFileHeaderSize + kInfoHeaderSize || bytes[0] != 'B' || bytes[1] != 'M') {
         return PictureRead::Failed;
@@ -149,11 +147,9 @@ PictureRead decodeBmp(Image& image, const std::uint8_t* bytes, std::size_t size,
         static_cast<long long>(width) * height > kMaxImagePixels) {
         return PictureRead::Failed;
     }
-    // A picture whose pixels could not fit in the file even without padding is not a
-    // shortened file but a broken header: refuse it rather than allocate for it.
-    if (static_cast<long long>(width) * height * bitCount / 8 > fileSize) {
-        return PictureRead::Failed;
-    }
+    // A file that ends before its pixels do still loads, the missing pixels repeating the last
+    // value read; what a lying header can make us allocate is bounded by the limits above and
+    // the caller's maxPixels, not by the length of the file.
     if (static_cast<long long>(width) * height > maxPixels) {
         return PictureRead::OverLimit;
     }
@@ -175,11 +171,10 @@ PictureRead decodeBmp(Image& image, const std::uint8_t* bytes, std::size_t size,
 
 PictureRead readBmp(Image& image, const std::string& fileName, long long maxPixels) {
     std::vector<std::uint8_t> bytes;
-    long long fileSize = 0;
-    if (!readFile(fileName, bytes, fileSize)) {
+    if (!readFile(fileName, bytes)) {
         return PictureRead::Failed;
     }
-    return decodeBmp(image, bytes.data(), bytes.size(), fileSize, maxPixels);
+    return decodeBmp(image, bytes.data(), bytes.size(), maxPixels);
 }
 
 bool loadBmp(Image& image, const std::string& fileName) {
@@ -187,6 +182,5 @@ bool loadBmp(Image& image, const std::string& fileName) {
 }
 
 bool loadBmpFromMemory(Image& image, const std::uint8_t* data, std::size_t size) {
-    return decodeBmp(image, data, size, static_cast<long long>(size), kMaxImagePixels) ==
-           PictureRead::Loaded;
+    return decodeBmp(image, data, size, kMaxImagePixels) == PictureRead::Loaded;
 }
