@@ -1,21 +1,13 @@
 # Helpers shared by every target of the project.
 
-# Where the game's sources are read from: src/, or for the browser build its copy with the
-# texts already in code page 932 (src/platform/web/WebBuild.cmake).
-if(NOT VK_SOURCE_ROOT)
-    set(VK_SOURCE_ROOT ${PROJECT_SOURCE_DIR}/src)
-endif()
+set(VK_SOURCE_ROOT ${PROJECT_SOURCE_DIR}/src)
 
-# Warnings (errors with VK_WERROR) and the execution character set for our own code. Every string literal in the
-# sources is written in UTF-8 and stored in the program as Shift-JIS (code page 932), the
-# encoding of every game text.
+# Warnings (errors with VK_WERROR) for our own code. The sources hold no text outside ASCII
+# but comments: the program's texts are in the catalogue (vk_texts_module).
 function(vk_project_options target)
     target_compile_options(${target} PRIVATE -Wall -Wextra)
     if(VK_WERROR)
         target_compile_options(${target} PRIVATE -Werror)
-    endif()
-    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-        target_compile_options(${target} PRIVATE -finput-charset=UTF-8 -fexec-charset=CP932)
     endif()
     target_include_directories(${target} PUBLIC ${VK_SOURCE_ROOT})
 endfunction()
@@ -40,11 +32,36 @@ function(vk_test name dir)
     if(NOT sources)
         return()
     endif()
-    add_executable(${name} ${sources})
+    # Every test may write the game's texts in UTF-8 (tests/SjisText.h).
+    add_executable(${name} ${sources} ${PROJECT_SOURCE_DIR}/tests/SjisText.cpp)
     vk_project_options(${name})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
     target_compile_definitions(${name} PRIVATE
         VK_SOURCE_DIR="${PROJECT_SOURCE_DIR}" VK_BINARY_DIR="${PROJECT_BINARY_DIR}")
     gtest_discover_tests(${name} WORKING_DIRECTORY ${PROJECT_BINARY_DIR} DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# vk_texts: the program's texts (src/text/Texts.def, UTF-8) compiled from the copy in which
+# vk_sjis_literals has stored them as Shift-JIS, with the rest of src/text/. The tool is the one
+# this build makes, or for a cross build the host's, named by VK_SJIS_LITERALS (the Linux
+# build's tools/vk_sjis_literals).
+function(vk_texts_module)
+    set(def ${VK_SOURCE_ROOT}/text/Texts.def)
+    set(out ${PROJECT_BINARY_DIR}/generated/text/TextsSjis.def)
+    if(CMAKE_CROSSCOMPILING)
+        set(VK_SJIS_LITERALS "" CACHE FILEPATH "The host build's vk_sjis_literals")
+        if(NOT EXISTS "${VK_SJIS_LITERALS}")
+            message(FATAL_ERROR "VK_SJIS_LITERALS must name the Linux build's vk_sjis_literals "
+                                "(the build scripts of the Windows and browser builds set it)")
+        endif()
+        set(tool ${VK_SJIS_LITERALS})
+    else()
+        set(tool vk_sjis_literals)
+    endif()
+    add_custom_command(OUTPUT ${out} COMMAND ${tool} ${def} ${out} DEPENDS ${def} ${tool}
+                       COMMENT "Storing the program's texts as Shift-JIS" VERBATIM)
+    vk_module(vk_texts ${VK_SOURCE_ROOT}/text ${ARGN})
+    target_sources(vk_texts PRIVATE ${out})
+    target_include_directories(vk_texts PRIVATE ${PROJECT_BINARY_DIR}/generated)
 endfunction()

@@ -1,6 +1,10 @@
-// The source rewriter of the browser build. Inputs are UTF-8 written as escapes, so that this
-// file's own compiler does not convert them first.
+// The rewriter that stores the catalogue's texts as Shift-JIS. Inputs are UTF-8 written as
+// escapes, so the test reads the same whatever the compiler does with literals.
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "SjisLiterals.h"
 
@@ -55,3 +59,25 @@ TEST(SjisLiterals, RefusesWhatCannotBeStored) {
 }
 
 }  // namespace
+
+// Only the catalogue holds text outside ASCII in its literals: anywhere else the compiler would
+// store it as UTF-8, and the game would show it garbled.
+TEST(SjisLiterals, NoSourceButTheCatalogueHoldsTextOutsideAscii) {
+    const std::filesystem::path src = VK_SOURCE_DIR "/src";
+    int checked = 0;
+    for (const auto& file : std::filesystem::recursive_directory_iterator(src)) {
+        const std::string extension = file.path().extension().string();
+        if (extension != ".cpp" && extension != ".h") {
+            continue;
+        }
+        std::ifstream in(file.path(), std::ios::binary);
+        std::ostringstream source;
+        source << in.rdbuf();
+        std::string out;
+        std::string error;
+        EXPECT_TRUE(toShiftJisLiterals(source.str(), out, error) && out == source.str())
+            << file.path() << " " << error << ": its texts belong in src/text/Texts.def";
+        ++checked;
+    }
+    EXPECT_GT(checked, 100);
+}

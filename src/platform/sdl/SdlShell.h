@@ -24,9 +24,6 @@
 // the next frame is due.
 class SdlShell {
 public:
-    static constexpr const char* kTitle = "ケルモラのラスト風バトルシステム";
-    static constexpr const char* kAboutCaption = "バージョン情報";
-
     explicit SdlShell(const CommandLine& options);
     ~SdlShell();
     SdlShell(const SdlShell&) = delete;

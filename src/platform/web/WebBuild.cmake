@@ -1,8 +1,8 @@
 # The browser build, included by the top-level CMakeLists.txt under emscripten (emcmake).
-# The core modules are the same folders as on Linux, read from a copy of src/ whose texts the
-# Linux build's vk_sjis_literals has turned into code page 932 escapes (emscripten's compiler
-# stores texts only as UTF-8). libpng is compiled here from Debian's source package; zlib,
-# FreeType and SDL come ready from scripts/web/libraries.sh, built from theirs. scripts/web/build.sh
+# The core modules are the same folders as on Linux, compiled from the same sources; the
+# program's texts come as Shift-JIS from the Linux build's vk_sjis_literals (VK_SJIS_LITERALS,
+# see vk_texts_module). libpng is compiled here from Debian's source package; zlib, FreeType
+# and SDL come ready from scripts/web/libraries.sh, built from theirs. scripts/web/build.sh
 # sets all of this up and packs the page.
 
 set(VK_SJIS_LITERALS "" CACHE FILEPATH "The Linux build's vk_sjis_literals")
@@ -14,34 +14,17 @@ foreach(needed VK_SJIS_LITERALS VK_WEB_DEPS VK_LIBPNG_SOURCE_DIR)
     endif()
 endforeach()
 
-set(VK_SOURCE_ROOT ${PROJECT_BINARY_DIR}/sjis-src)
 include(cmake/Modules.cmake)
-
-# Every source and header of src/, rewritten into VK_SOURCE_ROOT.
 set(src ${PROJECT_SOURCE_DIR}/src)
-file(GLOB_RECURSE all_sources RELATIVE ${src} CONFIGURE_DEPENDS ${src}/*.cpp ${src}/*.h)
-set(converted)
-foreach(file IN LISTS all_sources)
-    add_custom_command(OUTPUT ${VK_SOURCE_ROOT}/${file}
-        COMMAND ${VK_SJIS_LITERALS} ${src}/${file} ${VK_SOURCE_ROOT}/${file}
-        DEPENDS ${src}/${file} ${VK_SJIS_LITERALS} VERBATIM)
-    list(APPEND converted ${VK_SOURCE_ROOT}/${file})
-endforeach()
-add_custom_target(vk_sjis_sources DEPENDS ${converted})
 
-# Options of every object: texts are already converted, C++ exceptions carry the data file's
-# errors, and the code is made small for the download.
+# Options of every object: C++ exceptions carry the data file's errors, and the code is made
+# small for the download.
 set(vk_web_options -fexceptions)
 
-# A module of the rewritten copy of the .cpp files in src/<dir>.
+# A module of the .cpp files in src/<dir>, with the options above.
 function(vk_web_module name dir)
-    file(GLOB sources RELATIVE ${src} CONFIGURE_DEPENDS ${src}/${dir}/*.cpp)
-    list(TRANSFORM sources PREPEND ${VK_SOURCE_ROOT}/)
-    add_library(${name} STATIC ${sources})
-    vk_project_options(${name})
+    vk_module(${name} ${src}/${dir} ${ARGN})
     target_compile_options(${name} PRIVATE ${vk_web_options})
-    target_link_libraries(${name} PUBLIC ${ARGN})
-    add_dependencies(${name} vk_sjis_sources)
 endfunction()
 
 # zlib, libpng's decompressor (and FreeType's, for compressed fonts).
@@ -76,7 +59,9 @@ vk_web_module(vk_gfx gfx vk_libpng)
 vk_web_module(vk_sound sound)
 # The C library's iconv converts the texts the page shows (errors, About).
 vk_web_module(vk_text platform/iconv)
-vk_web_module(vk_data data vk_gfx vk_text)
+vk_texts_module()
+target_compile_options(vk_texts PRIVATE ${vk_web_options})
+vk_web_module(vk_data data vk_gfx vk_text vk_texts)
 vk_web_module(vk_ui ui vk_data vk_gfx)
 vk_web_module(vk_scenes scenes vk_ui vk_data)
 vk_web_module(vk_app app vk_scenes vk_sound)
@@ -86,13 +71,12 @@ vk_web_module(vk_freetype platform/freetype vk_gfx vk_freetype_lib)
 set(web_shell_sources)
 foreach(file web/WebMain.cpp web/WebShell.cpp web/WebPage.cpp web/WebDialogs.cpp
              sdl/SdlKeySource.cpp sdl/SdlGamepad.cpp sdl/SdlAudioOut.cpp)
-    list(APPEND web_shell_sources ${VK_SOURCE_ROOT}/platform/${file})
+    list(APPEND web_shell_sources ${src}/platform/${file})
 endforeach()
 add_executable(velkaros ${web_shell_sources})
 vk_project_options(velkaros)
 target_compile_options(velkaros PRIVATE ${vk_web_options})
 target_link_libraries(velkaros PRIVATE vk_app vk_freetype vk_sdl2)
-add_dependencies(velkaros vk_sjis_sources)
 # The page loads the packed game folder (velkaros.data) and sets the arguments itself; the
 # program keeps running after main returns, in the browser's main loop. SDL's audio calls two
 # of emscripten's JavaScript helpers, which its own build (a "port") would have added.
