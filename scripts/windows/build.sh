@@ -2,8 +2,7 @@
 # Cross-builds the Windows game with mingw-w64 and assembles a portable folder:
 #   build-win32/velkaros/            velkaros.exe, script.dat, image\, sound\
 #   build-win32/velkaros-win64.zip   the same folder, zipped
-# The game's content comes from the Linux build's game folder (build/game), built if needed,
-# and so does the tool that stores the program's texts as Shift-JIS.
+# The game's content comes from the Linux build's game folder (build/game), built if needed.
 # WIN32_BUILD_DIR and LINUX_BUILD_DIR choose other build directories.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -23,17 +22,16 @@ fi
 png_dir=$(png_source)
 [ -n "$png_dir" ] || { echo "build.sh: no libpng source in $out/libpng" >&2; exit 1; }
 
-# The Linux build makes the game's content and the tool that stores the program's texts as
-# Shift-JIS.
+# The Linux build draws the content and writes the code page 932 table every platform shares.
 if [ ! -f "$linux/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$linux" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVK_WERROR=ON >/dev/null
 fi
-cmake --build "$linux" --target vk_sjis_literals game_content
+cmake --build "$linux" --target game_content vk_cp932_table
 
 cmake -S "$root" -B "$out/cmake" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVK_WERROR=ON -DVK_LIBPNG_SOURCE_DIR="$png_dir" \
-    -DVK_SJIS_LITERALS="$linux/tools/vk_sjis_literals" >/dev/null
+    -DVK_CP932_TABLE="$linux/generated/Cp932Table.inc" >/dev/null
 cmake --build "$out/cmake" --target velkaros
 
 folder=$out/velkaros

@@ -1,31 +1,56 @@
 #include "text/Catalogue.h"
 
-#include <array>
 #include <vector>
+
+#include "text/Utf8ToSjis.h"
 
 namespace {
 
-// The entries from the build's Shift-JIS copy of Texts.def; it keeps every line where it was,
-// so __LINE__ is the entry's line in the original.
-constexpr CatalogueEntry kEntries[] = {
-#define VK_TEXT(id, window, width, ...)                                                        \
-    {TextId::id, #id,  {__VA_ARGS__, sizeof(__VA_ARGS__) - 1}, "src/text/Texts.def", __LINE__, \
-     window,     width},
-#include "text/TextsSjis.def"
+// An entry as Texts.def writes it.
+struct Written {
+    TextId id;
+    std::string_view name;
+    std::string_view utf8;
+    int line;
+    std::string_view window;
+    int width;
+};
+
+constexpr Written kWritten[] = {
+#define VK_TEXT(id, window, width, ...) {TextId::id, #id, __VA_ARGS__, __LINE__, window, width},
+#include "text/Texts.def"
 #undef VK_TEXT
 };
-constexpr std::size_t kCount = std::size(kEntries);
+constexpr std::size_t kCount = std::size(kWritten);
 
-std::vector<std::string>& table() {
-    static std::vector<std::string> texts = [] {
-        std::vector<std::string> originals;
+// The originals in Shift-JIS, the entries pointing at them, and the texts the game shows.
+struct Table {
+    std::vector<std::string> originals;
+    std::vector<CatalogueEntry> entries;
+    std::vector<std::string> texts;
+
+    Table() {
         originals.reserve(kCount);
-        for (const CatalogueEntry& entry : kEntries) {
-            originals.emplace_back(entry.original);
+        for (const Written& written : kWritten) {
+            Utf8ToSjisResult converted = utf8ToSjis(written.utf8);
+            // Every text of Texts.def has a Shift-JIS form (the catalogue's test checks), so
+            // the fallback never shows.
+            originals.push_back(converted.ok() ? std::move(converted.sjis)
+                                               : std::string(written.utf8));
         }
-        return originals;
-    }();
-    return texts;
+        entries.reserve(kCount);
+        for (std::size_t i = 0; i < kCount; ++i) {
+            const Written& written = kWritten[i];
+            entries.push_back({written.id, written.name, written.utf8, originals[i],
+                               "src/text/Texts.def", written.line, written.window, written.width});
+        }
+        texts = originals;
+    }
+};
+
+Table& table() {
+    static Table instance;
+    return instance;
 }
 
 bool isDigit(char c) {
@@ -35,7 +60,7 @@ bool isDigit(char c) {
 }  // namespace
 
 const std::string& text(TextId id) {
-    return table()[static_cast<std::size_t>(id)];
+    return table().texts[static_cast<std::size_t>(id)];
 }
 
 std::string formatText(TextId id, std::initializer_list<std::string_view> parts) {
@@ -79,20 +104,18 @@ std::string fillPlaces(std::string_view pattern, std::initializer_list<std::stri
 }
 
 void setCatalogueText(TextId id, std::string sjis) {
-    table()[static_cast<std::size_t>(id)] = std::move(sjis);
+    table().texts[static_cast<std::size_t>(id)] = std::move(sjis);
 }
 
 void resetCatalogue() {
-    std::vector<std::string>& texts = table();
-    for (std::size_t i = 0; i < kCount; ++i) {
-        texts[i] = std::string(kEntries[i].original);
-    }
+    Table& instance = table();
+    instance.texts = instance.originals;
 }
 
 std::span<const CatalogueEntry> catalogueEntries() {
-    return kEntries;
+    return table().entries;
 }
 
 const CatalogueEntry& catalogueEntry(TextId id) {
-    return kEntries[static_cast<std::size_t>(id)];
+    return table().entries[static_cast<std::size_t>(id)];
 }

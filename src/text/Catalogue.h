@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-// The program's own texts (text/Texts.def), as Shift-JIS like every game text. The table starts
-// as the original Japanese; a translation overwrites entries at load and resetCatalogue() brings
-// the originals back.
+// The program's own texts (text/Texts.def, UTF-8), turned into Shift-JIS like every game text
+// on first use. The table starts as the original Japanese; a translation overwrites entries at
+// load and resetCatalogue() brings the originals back.
 enum class TextId {
 #define VK_TEXT(id, window, width, ...) id,
 #include "text/Texts.def"
@@ -19,7 +19,8 @@ enum class TextId {
 struct CatalogueEntry {
     TextId id;
     std::string_view name;      // the id's name, "MenuFight"
-    std::string_view original;  // the Japanese text, Shift-JIS
+    std::string_view utf8;      // the Japanese text as written in Texts.def
+    std::string_view original;  // the same in Shift-JIS
     std::string_view file;      // "src/text/Texts.def"
     int line = 0;               // where the entry starts in that file
     std::string_view window;    // where the text is shown

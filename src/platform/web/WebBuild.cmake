@@ -1,14 +1,14 @@
 # The browser build, included by the top-level CMakeLists.txt under emscripten (emcmake).
 # The core modules are the same folders as on Linux, compiled from the same sources; the
-# program's texts come as Shift-JIS from the Linux build's vk_sjis_literals (VK_SJIS_LITERALS,
-# see vk_texts_module). libpng is compiled here from Debian's source package; zlib, FreeType
+# conversion of texts to Shift-JIS takes the Linux build's code page 932 table
+# (VK_CP932_TABLE). libpng is compiled here from Debian's source package; zlib, FreeType
 # and SDL come ready from scripts/web/libraries.sh, built from theirs. scripts/web/build.sh
 # sets all of this up and packs the page.
 
-set(VK_SJIS_LITERALS "" CACHE FILEPATH "The Linux build's vk_sjis_literals")
 set(VK_WEB_DEPS "" CACHE PATH "zlib, FreeType and SDL built for the browser (scripts/web/libraries.sh)")
 set(VK_LIBPNG_SOURCE_DIR "" CACHE PATH "Debian's libpng source package, unpacked")
-foreach(needed VK_SJIS_LITERALS VK_WEB_DEPS VK_LIBPNG_SOURCE_DIR)
+set(VK_CP932_TABLE "" CACHE FILEPATH "The Linux build's generated/Cp932Table.inc")
+foreach(needed VK_WEB_DEPS VK_LIBPNG_SOURCE_DIR VK_CP932_TABLE)
     if(NOT EXISTS "${${needed}}")
         message(FATAL_ERROR "${needed} is not set: scripts/web/build.sh sets up the web build")
     endif()
@@ -59,8 +59,10 @@ vk_web_module(vk_gfx gfx vk_libpng)
 vk_web_module(vk_sound sound)
 # The C library's iconv converts the texts the page shows (errors, About).
 vk_web_module(vk_text platform/iconv)
-vk_texts_module()
-target_compile_options(vk_texts PRIVATE ${vk_web_options})
+# The game's texts with the Linux build's code page 932 table, as every platform has it.
+vk_web_module(vk_texts text)
+get_filename_component(cp932_table_dir ${VK_CP932_TABLE} DIRECTORY)
+target_include_directories(vk_texts PRIVATE ${cp932_table_dir})
 vk_web_module(vk_data data vk_gfx vk_text vk_texts)
 vk_web_module(vk_ui ui vk_data vk_gfx)
 vk_web_module(vk_scenes scenes vk_ui vk_data)
@@ -70,7 +72,8 @@ vk_web_module(vk_freetype platform/freetype vk_gfx vk_freetype_lib)
 # The page's program: the web shell with the desktop shell's keys, pads and audio output.
 set(web_shell_sources)
 foreach(file web/WebMain.cpp web/WebShell.cpp web/WebPage.cpp web/WebDialogs.cpp
-             sdl/SdlKeySource.cpp sdl/SdlGamepad.cpp sdl/SdlAudioOut.cpp)
+             sdl/SdlKeySource.cpp sdl/SdlGamepad.cpp sdl/SdlAudioOut.cpp
+             sdl/SdlEventHandler.cpp)
     list(APPEND web_shell_sources ${src}/platform/${file})
 endforeach()
 add_executable(velkaros ${web_shell_sources})
@@ -85,7 +88,8 @@ file(WRITE ${PROJECT_BINARY_DIR}/sdl-library-functions.json
      "[\"$autoResumeAudioContext\", \"$dynCall\"]\n")
 target_link_options(velkaros PRIVATE -fexceptions -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1
     -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${PROJECT_BINARY_DIR}/sdl-library-functions.json
-    -sFORCE_FILESYSTEM=1 -sEXPORTED_RUNTIME_METHODS=FS -sEXPORTED_FUNCTIONS=_main,_velkaros_dialog_closed
+    -sFORCE_FILESYSTEM=1 -sEXPORTED_RUNTIME_METHODS=FS
+    -sEXPORTED_FUNCTIONS=_main,_velkaros_dialog_closed,_velkaros_music_arrived,_velkaros_page_visible,_velkaros_touch_button
     -sINITIAL_MEMORY=33554432)
 set_target_properties(velkaros PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/game
                                           SUFFIX .js)

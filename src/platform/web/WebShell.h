@@ -9,23 +9,24 @@
 #include "app/CommandLine.h"
 #include "app/Game.h"
 #include "app/MenuStrip.h"
-#include "app/RefreshPacer.h"
 #include "app/SessionInput.h"
+#include "app/TimerPacer.h"
 #include "gfx/DIBImage.h"
 #include "platform/freetype/FreeTypeText.h"
 #include "platform/sdl/SdlAudioOut.h"
+#include "platform/sdl/SdlEventHandler.h"
 #include "platform/sdl/SdlGamepad.h"
 #include "platform/sdl/SdlKeySource.h"
 #include "platform/web/WebDialogs.h"
 
 // The browser shell: the desktop shell's keys, pads, audio output and menu strip on a canvas
-// of 256 x 236 pixels (the strip above the picture), which the page zooms. The browser calls
-// step() once per display refresh; frames start by the desktop's schedule (RefreshPacer).
+// of 256 x 236 pixels (the strip above the picture), which the page zooms. The browser's timer
+// calls step(), which sleeps until the next frame is due by the desktop's schedule (TimerPacer).
 // SDL's window gives the canvas its events; the picture goes onto it straight from the
 // program's memory, and only when it has changed, so a still screen costs the browser nothing.
 // Zoom and fullscreen belong to the page, so F9, F11 and F12 are the browser's; the workbench
 // (F5, --ground, --preview) is the desktop's.
-class WebShell {
+class WebShell final : private SdlEventHandler::Host {
 public:
     explicit WebShell(const CommandLine& options);
     ~WebShell();
@@ -35,10 +36,14 @@ public:
     // Loads the game and opens the canvas. False when there is no game to play: the page then
     // shows the report (a broken data file, no font, a replay that cannot be read).
     bool start();
-    // One turn of the browser's loop: every pending event, then, at a display refresh, a frame
-    // when one is due. Returns the milliseconds the loop may sleep before it needs the
-    // refreshes again (0: watch the next one).
-    std::uint32_t step(bool atRefresh);
+    // One turn of the browser's loop: every pending event, then a frame when one is due.
+    // Returns the milliseconds to sleep until the next one is due (at least 1).
+    std::uint32_t step();
+    // The music file has been put in the game folder (the page loads it after the first
+    // picture): it plays from its start.
+    void musicArrived();
+    // An on-screen button of the page held or let go: a key of that virtual-key code.
+    void touchButton(int virtualKey, bool down) { keys_.setTouchDown(virtualKey, down); }
     // The page's About box was closed.
     void dialogClosed();
     // 終了 was chosen: the game has stopped.
@@ -47,12 +52,11 @@ public:
 private:
     bool fail(const std::string& text);
     bool openCanvas();
-    void handleEvent(const SDL_Event& event);
-    void handleKey(const SDL_KeyboardEvent& key);
-    void handleClick(const SDL_MouseButtonEvent& button);
-    void runCommand(int command);
+    void runCommand(int command) override;
     void runFrame();
-    void present();
+    void present() override;
+    // The canvas is the screen at scale 1: the page zooms it.
+    SDL_Point toScreen(int x, int y) const override { return {x, y}; }
     void end();
 
     const CommandLine& options_;
@@ -60,12 +64,13 @@ private:
     SdlGamepad gamepad_;
     SdlKeySource keys_;
     MenuStrip menu_;
+    SdlEventHandler events_{*this, keys_, gamepad_, menu_};
     SessionInput session_;
     std::unique_ptr<SdlAudioOut> audio_;
     std::unique_ptr<FreeTypeText> text_;
     std::unique_ptr<Game> game_;
     DIBImage screen_{Game::kScreenWidth, Game::kScreenHeight + MenuStrip::kHeight};
-    std::optional<RefreshPacer> pacer_;
+    std::optional<TimerPacer> pacer_;
     // The canvas's pixels as last put there, RGBA bytes.
     std::vector<std::uint32_t> shown_;
     std::vector<std::uint32_t> next_;
