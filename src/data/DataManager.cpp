@@ -11,6 +11,7 @@
 #include "files/GameFileSource.h"
 #include "gfx/Image.h"
 #include "platform/Dialogs.h"
+#include "text/Catalogue.h"
 
 DataManager::DataManager() {
     if (instance_ == nullptr) {
@@ -32,13 +33,13 @@ DataManager* DataManager::instance() {
 const char* DataManager::errorName(int code) {
     switch (code) {
         case 0:
-            return "エラーなし";
+            return text(TextId::ErrorNone).c_str();
         case 1:
-            return "未定義の変数";
+            return text(TextId::ErrorUndefined).c_str();
         case 2:
-            return "文法のエラー";
+            return text(TextId::ErrorSyntax).c_str();
         case 3:
-            return "その他のエラー";
+            return text(TextId::ErrorOther).c_str();
         default:
             return nullptr;
     }
@@ -99,7 +100,7 @@ bool DataManager::load(const std::string& fileName) {
     if (!file) {
         openFailed_ = true;
         if (!quiet_) {
-            std::cerr << sjisToUtf8("データファイルを開けません: ") << fileName << '\n';
+            std::cerr << sjisToUtf8(text(TextId::DataFileCannotOpen)) << ": " << fileName << '\n';
         }
         return false;
     }
@@ -120,8 +121,7 @@ bool DataManager::readFrom(std::istream& input) {
     // character Shift-JIS cannot write.
     if (Utf8Script::isUtf8(input)) {
         if (const std::optional<Utf8Script::Problem> problem = Utf8Script::findProblem(input)) {
-            const std::string advice =
-                "Shift-JIS (CP932) で書けない文字があります。\n(" + problem->what + ")\n";
+            const std::string advice = formatText(TextId::ErrorNoShiftJisForm, {problem->what});
             fail(static_cast<int>(ErrorCode::Other), problem->line, problem->lineText,
                  advice.c_str());
             return false;
@@ -155,9 +155,10 @@ void DataManager::fail(int code, int line, const std::string& lineText, const ch
     lastError_.code = code;
     lastError_.line = line;
     lastError_.lineText = lineText;
-    lastError_.report = std::string("エラーコード ") + std::to_string(code) + " : " +
-                        errorName(code) + "\n" + std::to_string(line) +
-                        "行目にエラー : " + lineText + "\n" + advice;
+    const char* name = errorName(code);
+    lastError_.report = formatText(TextId::ErrorReport, {std::to_string(code), name ? name : "",
+                                                         std::to_string(line), lineText}) +
+                        advice;
     report(lastError_);
 }
 

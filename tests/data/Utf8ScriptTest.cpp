@@ -9,12 +9,13 @@
 #include <iterator>
 #include <sstream>
 
+#include "SjisText.h"
 #include "data/DataManager.h"
 #include "data/ScriptCheck.h"
 
 namespace {
 
-// Literals of this file are stored as Shift-JIS; UTF-8 text is spelled out in bytes.
+// UTF-8 text the files hold is spelled out in bytes; sjis() gives the Shift-JIS the game reads.
 const std::string kBraveUtf8 = "\xE5\x8B\x87\xE8\x80\x85";  // 勇者
 const std::string kHeader = "SpecialArt normalAttack\nPlayer\n";
 
@@ -27,8 +28,8 @@ bool isUtf8(const std::string& bytes) {
 std::string converted(const std::string& utf8, std::optional<Utf8Script::Problem>* problem) {
     std::istringstream in(utf8);
     *problem = Utf8Script::findProblem(in);
-    Utf8Script sjis(*in.rdbuf());
-    return std::string(std::istreambuf_iterator<char>(&sjis), {});
+    Utf8Script text(*in.rdbuf());
+    return std::string(std::istreambuf_iterator<char>(&text), {});
 }
 
 }  // namespace
@@ -39,19 +40,19 @@ TEST(Utf8Script, ByteOrderMarkOrValidUtf8OutsideAsciiIsUtf8) {
     EXPECT_TRUE(isUtf8(kHeader + "name " + kBraveUtf8 + "\r\n"));
     EXPECT_TRUE(isUtf8("a \xC3\xA9 \xF0\x9F\x98\x80\n"));  // two- and four-byte forms
 
-    EXPECT_FALSE(isUtf8(kHeader + "name 勇者\nmessage start 「ケルモラの　そらは」\n"));
-    EXPECT_FALSE(isUtf8("name ｱｲｳ\n"));  // half-width katakana
+    EXPECT_FALSE(isUtf8(kHeader + sjis("name 勇者\nmessage start 「ケルモラの　そらは」\n")));
+    EXPECT_FALSE(isUtf8(sjis("name ｱｲｳ\n")));  // half-width katakana
     EXPECT_FALSE(isUtf8(kHeader + "maxHP 10\n"));
     EXPECT_FALSE(isUtf8(""));
     // A valid start does not make a file UTF-8 when a later byte is not.
-    EXPECT_FALSE(isUtf8("name " + kBraveUtf8 + "\nname 勇者\n"));
+    EXPECT_FALSE(isUtf8("name " + kBraveUtf8 + sjis("\nname 勇者\n")));
     // Overlong forms, surrogates, code points past U+10FFFF, cut sequences.
     for (const char* bytes :
          {"\xC0\x80", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE5\x8B", "\xEF\xBB"}) {
         EXPECT_FALSE(isUtf8(bytes)) << bytes;
     }
     // The stream is back at its start for the reader.
-    std::istringstream in(kHeader + "name 勇者\n");
+    std::istringstream in(kHeader + sjis("name 勇者\n"));
     EXPECT_FALSE(Utf8Script::isUtf8(in));
     std::string first;
     std::getline(in, first);
@@ -64,17 +65,17 @@ TEST(Utf8Script, ConvertsToTheSameShiftJisAcrossPieces) {
                         "name " +
                             kBraveUtf8 + "\n",
                         &problem),
-              "name 勇者\n");
+              sjis("name 勇者\n"));
     EXPECT_FALSE(problem);
     // Characters cut by the end of a piece read whole: the text crosses many pieces, each
     // character at every offset.
     std::string utf8 = "#";
-    std::string sjis = "#";
+    std::string expected = "#";
     for (int i = 0; i < 5000; ++i) {
         utf8 += kBraveUtf8 + (i % 7 == 0 ? "\n" : "");
-        sjis += std::string("勇者") + (i % 7 == 0 ? "\n" : "");
+        expected += sjis("勇者") + (i % 7 == 0 ? "\n" : "");
     }
-    EXPECT_EQ(converted(utf8, &problem), sjis);
+    EXPECT_EQ(converted(utf8, &problem), expected);
     EXPECT_FALSE(problem);
 }
 
@@ -101,7 +102,8 @@ TEST(Utf8Script, CharacterWithoutShiftJisIsErrorThreeAtItsLineNamingIt) {
     EXPECT_EQ(data.lastError().line, 2003);
     EXPECT_EQ(data.playerCount(), 0);
     const std::string& report = data.lastError().report;
-    EXPECT_EQ(report.rfind("エラーコード 3 : その他のエラー\n2003行目にエラー : name Caf\n", 0), 0u)
+    EXPECT_EQ(
+        report.rfind(sjis("エラーコード 3 : その他のエラー\n2003行目にエラー : name Caf\n"), 0), 0u)
         << report;
     EXPECT_NE(report.find("U+00E9"), std::string::npos) << report;
     EXPECT_NE(printed.find("U+00E9"), std::string::npos);
