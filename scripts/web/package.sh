@@ -28,7 +28,8 @@ if [ -f "$game/sound/kelmora.wav" ]; then
 fi
 cp "$font" "$stage/font.ttf"
 
-cp "$root/src/platform/web/index.html" "$program/velkaros.js" "$program/velkaros.wasm" "$out/"
+cp "$root/src/platform/web/index.html" "$root"/src/platform/web/*.js "$root"/src/platform/web/*.css \
+    "$program/velkaros.js" "$program/velkaros.wasm" "$out/"
 (cd "$stage" && python3 "$packager" "$out/velkaros.data" --preload "game@/game" \
     "font.ttf@/usr/share/fonts/truetype/misaki/misaki_gothic.ttf" \
     --js-output="$out/velkaros-data.js" 2>&1 >/dev/null | { grep -v FORCE_FILESYSTEM || true; } >&2)
