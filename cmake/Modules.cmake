@@ -34,6 +34,14 @@ function(vk_module name dir)
     endif()
 endfunction()
 
+# The game's texts (src/text), with the code page 932 table `table` that the native build
+# writes (tools/cp932table); cross builds pass the native build's file.
+function(vk_text_module name table)
+    vk_module(${name} ${VK_SOURCE_ROOT}/text)
+    get_filename_component(table_dir ${table} DIRECTORY)
+    target_include_directories(${name} PRIVATE ${table_dir})
+endfunction()
+
 # A test program made of every .cpp in a tests/ folder, registered with CTest.
 function(vk_test name dir)
     file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)

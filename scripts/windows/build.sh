@@ -22,15 +22,17 @@ fi
 png_dir=$(png_source)
 [ -n "$png_dir" ] || { echo "build.sh: no libpng source in $out/libpng" >&2; exit 1; }
 
-cmake -S "$root" -B "$out/cmake" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVK_WERROR=ON -DVK_LIBPNG_SOURCE_DIR="$png_dir" >/dev/null
-cmake --build "$out/cmake" --target velkaros
-
+# The Linux build draws the content and writes the code page 932 table every platform shares.
 if [ ! -f "$linux/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$linux" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVK_WERROR=ON >/dev/null
 fi
-cmake --build "$linux" --target game_content
+cmake --build "$linux" --target game_content vk_cp932_table
+
+cmake -S "$root" -B "$out/cmake" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVK_WERROR=ON -DVK_LIBPNG_SOURCE_DIR="$png_dir" \
+    -DVK_CP932_TABLE="$linux/generated/Cp932Table.inc" >/dev/null
+cmake --build "$out/cmake" --target velkaros
 
 folder=$out/velkaros
 rm -rf "$folder" "$out/velkaros-win64.zip"
