@@ -10,6 +10,7 @@ import path from "node:path";
 import { fileURLToPath } from "node:url";
 import puppeteer from "puppeteer-core";
 
+import { workbench } from "./mods.mjs";
 import { comparePictures, openPage, serve, waitForFrame } from "./page.mjs";
 
 const [pageDir, programDir, linuxDir, workDir] = process.argv.slice(2).map((p) => path.resolve(p));
@@ -126,6 +127,10 @@ async function pageAndSound(browser, address) {
     document.documentElement.style.overflow = "auto";
     document.body.style.overflow = "auto";
     const spacer = document.createElement("div");
+    // Out of the page's layout, so the picture stays where it was.
+    spacer.style.position = "absolute";
+    spacer.style.top = "0";
+    spacer.style.pointerEvents = "none";
     spacer.style.height = "5000px";
     spacer.style.width = "5000px";
     document.body.appendChild(spacer);
@@ -231,6 +236,9 @@ async function main() {
     if (!only || only === "keys") await realKeys(browser, served.address, site);
     if (!only || only === "page") await pageAndSound(browser, served.address);
     if (!only || only === "broken") await brokenData(browser);
+    if (!only || only === "mods") {
+      await workbench(browser, served.address, site, { velkaros, game, check });
+    }
   } catch (error) {
     check(false, "the tests ran to the end", String((error && error.stack) || error));
   } finally {

@@ -148,48 +148,6 @@ window.VkEditor = (function () {
     reload();
   }
 
-  // A picture replaced by a PNG or BMP file of the same kind as its name says.
-  async function replacePicture(path, file) {
-    const bytes = new Uint8Array(await file.arrayBuffer());
-    const png = bytes.length > 8 && bytes[0] === 0x89 && bytes[1] === 0x50 && bytes[2] === 0x4E;
-    const bmp = bytes.length > 2 && bytes[0] === 0x42 && bytes[1] === 0x4D;
-    const wanted = path.toLowerCase().endsWith(".bmp") ? "bmp" : "png";
-    if (!(wanted === "png" ? png : bmp)) {
-      showError(`${path} is read as a ${wanted.toUpperCase()} picture: ${file.name} is not one`, 0);
-      return;
-    }
-    await VkMods.write(path, bytes);
-    reload();
-  }
-
-  function pictureItem(path) {
-    const chooser = element("input", { type: "file", accept: ".png,.bmp,image/png,image/bmp" });
-    chooser.hidden = true;
-    chooser.addEventListener("change", () => chooser.files[0] && replacePicture(path, chooser.files[0]));
-    const item = element("li", { "data-path": path, title: "Drop a PNG or BMP here to replace it" },
-      [element("span", { text: path }), chooser]);
-    if (VkMods.has(path)) {
-      item.classList.add("wb-changed");
-    }
-    item.addEventListener("click", () => chooser.click());
-    item.addEventListener("dragover", (event) => {
-      event.preventDefault();
-      event.stopPropagation();
-      item.classList.add("wb-over");
-    });
-    item.addEventListener("dragleave", () => item.classList.remove("wb-over"));
-    item.addEventListener("drop", (event) => {
-      event.preventDefault();
-      event.stopPropagation();
-      item.classList.remove("wb-over");
-      const file = event.dataTransfer.files[0];
-      if (file) {
-        replacePicture(path, file);
-      }
-    });
-    return item;
-  }
-
   function options(select, names, none) {
     const kept = select.value;
     const items = none ? [element("option", { value: "0", text: none })] : [];
@@ -208,7 +166,8 @@ window.VkEditor = (function () {
     const facts = JSON.parse(program.UTF8ToString(program._velkaros_facts()));
     options(panel.querySelector("[name=ground]"), facts.grounds, "");
     options(panel.querySelector("[name=hero]"), facts.heroes, "— introduction");
-    panel.querySelector(".wb-pictures").replaceChildren(...facts.pictures.map(pictureItem));
+    panel.querySelector(".wb-pictures").replaceChildren(
+      ...facts.pictures.map((file) => VkPictures.item(file, { showError, reload })));
   }
 
   // The page again with the workbench's address: ?ground=&hero=, ?preview=1, or neither.
@@ -223,54 +182,20 @@ window.VkEditor = (function () {
     location.search = params.toString();
   }
 
-  async function download() {
-    const files = VkMods.changedFiles();
-    const fs = program.FS;
-    const stage = "/download";
-    if (fs.analyzePath(stage).exists) {
-      removeTree(fs, stage);
-    }
-    fs.mkdir(stage);
-    for (const [path, bytes] of Object.entries(files)) {
-      let folder = stage;
-      for (const part of path.split("/").slice(0, -1)) {
-        folder += "/" + part;
-        if (!fs.analyzePath(folder).exists) {
-          fs.mkdir(folder);
-        }
-      }
-      fs.writeFile(stage + "/" + path, bytes);
-    }
-    const error = program.ccall("velkaros_write_zip", "string", ["string", "string"],
-                                [stage, "/download.zip"]);
-    removeTree(fs, stage);
-    if (error) {
-      showError("Cannot write the zip: " + error, 0);
+  // The mod as a zip, offered as a file.
+  function download() {
+    const packed = VkMods.pack();
+    if (packed.error) {
+      showError("Cannot write the zip: " + packed.error, 0);
       return;
     }
-    const zip = fs.readFile("/download.zip");
-    fs.unlink("/download.zip");
     const link = panel.querySelector("a.wb-file");
     URL.revokeObjectURL(link.href);
-    link.href = URL.createObjectURL(new Blob([zip], { type: "application/zip" }));
-    link.download = VkMods.name() || "mymod.zip";
-    link.textContent = link.download;
+    link.href = URL.createObjectURL(new Blob([packed.bytes], { type: "application/zip" }));
+    link.download = packed.name;
+    link.textContent = packed.name;
     link.hidden = false;
     link.click();
-  }
-
-  function removeTree(fs, path) {
-    for (const name of fs.readdir(path)) {
-      if (name !== "." && name !== "..") {
-        const child = path + "/" + name;
-        if (fs.isDir(fs.stat(child).mode)) {
-          removeTree(fs, child);
-        } else {
-          fs.unlink(child);
-        }
-      }
-    }
-    fs.rmdir(path);
   }
 
   function build() {

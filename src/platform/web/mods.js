@@ -75,7 +75,7 @@ window.VkMods = (function () {
 
   function makeFolders(fs, path) {
     let folder = "";
-    for (const part of path.split("/").slice(0, -1)) {
+    for (const part of path.split("/").filter(Boolean).slice(0, -1)) {
       folder += "/" + part;
       if (!fs.analyzePath(folder).exists) {
         fs.mkdir(folder);
@@ -106,7 +106,8 @@ window.VkMods = (function () {
       return;  // replaced by the zip
     }
     for (const [path, bytes] of Object.entries(current ? current.files : {})) {
-      place(fs, path, bytes);
+      makeFolders(fs, kFolder + "/" + path);
+      fs.writeFile(kFolder + "/" + path, bytes);
     }
   }
 
@@ -115,6 +116,12 @@ window.VkMods = (function () {
   async function unpackPending(module) {
     program = module;
     if (!pending) {
+      if (!kModOption) {
+        // The game folder is there only now, after the preRun.
+        for (const [path, bytes] of Object.entries(current ? current.files : {})) {
+          place(module.FS, path, bytes);
+        }
+      }
       return true;
     }
     const zip = pending;
@@ -196,7 +203,26 @@ window.VkMods = (function () {
       place(program.FS, path, bytes);
       await VkStorage.put("mod", current);
     },
-    // The mod's files that differ from the base game's (script.dat always), for Download.
+    // The mod as a zip made by the program (libzip): script.dat and every other file that
+    // differs from the base game's. { bytes, name }, or { error }.
+    pack() {
+      const fs = program.FS;
+      const stage = "/download";
+      for (const [path, bytes] of Object.entries(this.changedFiles())) {
+        makeFolders(fs, stage + "/" + path);
+        fs.writeFile(stage + "/" + path, bytes);
+      }
+      const error = program.ccall("velkaros_write_zip", "string", ["string", "string"],
+                                  [stage, stage + ".zip"]);
+      removeTree(fs, stage);
+      if (error) {
+        return { error };
+      }
+      const bytes = fs.readFile(stage + ".zip");
+      fs.unlink(stage + ".zip");
+      return { bytes, name: current ? current.name : "mymod.zip" };
+    },
+    // The mod's files that differ from the base game's (script.dat always).
     changedFiles() {
       const files = {};
       for (const [path, bytes] of Object.entries(current ? current.files : {})) {
@@ -212,6 +238,20 @@ window.VkMods = (function () {
       return files;
     },
   };
+
+  function removeTree(fs, path) {
+    for (const name of fs.readdir(path)) {
+      if (name !== "." && name !== "..") {
+        const child = path + "/" + name;
+        if (fs.isDir(fs.stat(child).mode)) {
+          removeTree(fs, child);
+        } else {
+          fs.unlink(child);
+        }
+      }
+    }
+    fs.rmdir(path);
+  }
 
   function indexedEqual(a, b) {
     if (a.length !== b.length) {

@@ -1,0 +1,150 @@
+// Mods and the workbench in the page, against the headless desktop game on the same files:
+// a zip opened with "Mod…" and one from ?mod= show the mod's pictures, a reload keeps the mod,
+// an edit applied in the editor changes the picture, a broken one is reported with its line
+// while the game plays on, and the zip Download writes plays the same under the desktop's
+// --mod.
+import { execFileSync } from "node:child_process";
+import fs from "node:fs";
+import path from "node:path";
+
+import { comparePictures, openPage, waitForFrame } from "./page.mjs";
+
+const kShot = 5;
+
+// The base game's data file as text, and back to Shift-JIS (the game's encoding) with iconv.
+function readScript(game) {
+  return new TextDecoder("shift_jis").decode(fs.readFileSync(path.join(game, "script.dat")));
+}
+function toSjis(text) {
+  return execFileSync("iconv", ["-f", "UTF-8", "-t", "CP932"], { input: text });
+}
+
+// A folder of mod files zipped, and the same files laid over a copy of the game folder.
+function makeMod(game, work, name, files) {
+  const folder = path.join(work, name);
+  fs.rmSync(folder, { recursive: true, force: true });
+  for (const [file, bytes] of Object.entries(files)) {
+    fs.mkdirSync(path.dirname(path.join(folder, file)), { recursive: true });
+    fs.writeFileSync(path.join(folder, file), bytes);
+  }
+  const zip = path.join(work, name + ".zip");
+  fs.rmSync(zip, { force: true });
+  execFileSync("zip", ["-qr", zip, "."], { cwd: folder });
+  const laid = path.join(work, name + "-game");
+  fs.rmSync(laid, { recursive: true, force: true });
+  fs.cpSync(game, laid, { recursive: true });
+  fs.cpSync(folder, laid, { recursive: true });
+  return { zip, laid };
+}
+
+// The headless game's picture after `frames` frames, as a PNG in the site.
+function headlessShot(velkaros, site, name, args) {
+  execFileSync(velkaros, ["--headless", "--seed", "7", ...args, "--screenshot",
+    path.join(site, name)]);
+  return name;
+}
+
+async function pictureAt(page, frame) {
+  await page.evaluate((f) => window.velkarosTest.wanted.add(f), frame);
+  return waitForFrame(page, frame, 30000);
+}
+
+// The workbench on the base game: a picture replaced, an edit applied with Ctrl+S, a broken
+// edit, and the work kept across a reload.
+export async function workbench(browser, address, site, { velkaros, game, check }) {
+  const work = path.join(site, "mods");
+  fs.mkdirSync(work, { recursive: true });
+  const base = readScript(game);
+  const face = fs.readFileSync(path.join(game, "image/face_gonza.png"));
+  fs.writeFileSync(path.join(work, "face.png"), face);
+  // The first enemy gets another name and another face: both are in the first picture.
+  const edited = base.replace("name プルリン", "name テストン");
+  const { laid } = makeMod(game, work, "edited", {
+    "script.dat": toSjis(edited),
+    "image/face_pururin.png": face,
+  });
+  const later = 40;
+  const firstShot = headlessShot(velkaros, site, "edited-first.png",
+    ["--data", laid, "--frames", String(kShot)]);
+  const groundShot = headlessShot(velkaros, site, "edited-ground.png",
+    ["--data", laid, "--ground", "1", "--frames", String(kShot)]);
+  const groundLater = headlessShot(velkaros, site, "edited-later.png",
+    ["--data", laid, "--ground", "1", "--frames", String(later)]);
+
+  const context = await browser.createBrowserContext();
+  const { page, errors } = await openPage(context, `${address}index.html?seed=7&scale=1`);
+  await waitForFrame(page, 2, 30000);
+  await page.click("#workbench-toggle");
+  const shown = await page.evaluate(() => document.querySelector("#workbench textarea").value);
+  check(shown === base, "workbench: script.dat shows as Unicode text");
+
+  // A picture replaced through its entry in the list, then the text applied with Ctrl+S: the
+  // game begins again as F5 has it, at the introduction of the ground it was at.
+  const reloads = await page.evaluate(() => Number(document.getElementById("workbench").dataset.reloads || 0));
+  const chooser = await page.$('#workbench li[data-path="image/face_pururin.png"] input');
+  await chooser.uploadFile(path.join(work, "face.png"));
+  await page.waitForFunction((n) => Number(document.getElementById("workbench").dataset.reloads) > n,
+    { timeout: 10000 }, reloads);
+  await page.evaluate((frames) => frames.forEach((f) => window.velkarosTest.afterReload.add(f)),
+    [kShot, later]);
+  await setTextAndApply(page, edited, "ctrl+s");
+  const reloadedAt = await page.evaluate(() => window.velkarosTest.reloadedAt);
+  await waitForFrame(page, reloadedAt + kShot, 10000);
+  let result = await comparePictures(page, reloadedAt + kShot, groundShot);
+  check(reloadedAt > 0 && result.same,
+    "workbench: a replaced picture and an applied edit change the picture as F5 does", result.detail);
+
+  // A broken edit: the report, its line marked, the game playing on with the data it had.
+  const lines = edited.split("\n");
+  const badLine = 640;
+  lines.splice(badLine - 1, 0, "faceImage nowhere");
+  await setTextAndApply(page, lines.join("\n"), "button");
+  const broken = await page.evaluate(() => {
+    const area = document.querySelector("#workbench textarea");
+    return {
+      report: document.querySelector("#workbench .wb-error pre").textContent,
+      shown: !document.querySelector("#workbench .wb-error").hidden,
+      marked: [...document.querySelectorAll("#workbench .wb-gutter .wb-bad")].map((e) => e.textContent),
+      selected: area.value.slice(area.selectionStart, area.selectionEnd),
+      reloadedAt: window.velkarosTest.reloadedAt,
+    };
+  });
+  check(broken.shown && broken.report.includes(`${badLine}行目`) &&
+    broken.marked.join() === String(badLine) && broken.selected === "faceImage nowhere",
+    "workbench: a broken edit shows the report and marks its line", JSON.stringify(broken));
+  await waitForFrame(page, reloadedAt + later, 10000);
+  result = await comparePictures(page, reloadedAt + later, groundLater);
+  check(broken.reloadedAt === reloadedAt && result.same,
+    "workbench: after a broken edit the game plays on with the data it had", result.detail);
+
+  // Put right again, the work survives a reload: the game starts on it, the text is there.
+  await setTextAndApply(page, edited, "button");
+  await page.reload({ waitUntil: "load" });
+  await pictureAt(page, kShot);
+  result = await comparePictures(page, kShot, firstShot);
+  const kept = await page.evaluate(() => document.querySelector("#workbench textarea").value);
+  check(result.same && kept === edited, "workbench: a reload keeps the mod and its text",
+    result.detail);
+  check(errors.length === 0, "workbench: no script errors", errors.join("; "));
+  await context.close();
+}
+
+// Puts the text into the editor and applies it, and waits until the game has read it.
+async function setTextAndApply(page, text, how) {
+  const reloads = await page.evaluate((value) => {
+    const area = document.querySelector("#workbench textarea");
+    area.value = value;
+    area.dispatchEvent(new Event("input", { bubbles: true }));
+    return Number(document.getElementById("workbench").dataset.reloads || 0);
+  }, text);
+  if (how === "ctrl+s") {
+    await page.focus("#workbench textarea");
+    await page.keyboard.down("Control");
+    await page.keyboard.press("KeyS");
+    await page.keyboard.up("Control");
+  } else {
+    await page.click("#workbench [name=apply]");
+  }
+  await page.waitForFunction((n) => Number(document.getElementById("workbench").dataset.reloads) > n,
+    { timeout: 10000 }, reloads);
+}
