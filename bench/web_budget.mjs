@@ -1,9 +1,12 @@
 // Measures the built page in headless Chromium standing in the game's first screen: the time
 // from the page's load to its first picture, the frames shown per second and the CPU use of
 // the tab (its renderer process) and of the whole browser over a window of seconds, from
-// /proc. Run through bench/web_budget.sh.
+// /proc; before it, the same for bench/web_bare.html (a page that only puts a picture on a
+// canvas five times a second from a 30 Hz timer), the yardstick of the tab's CPU. Run through
+// bench/web_budget.sh.
 //   node bench/web_budget.mjs PAGE_DIR SECONDS
 import fs from "node:fs";
+import os from "node:os";
 import path from "node:path";
 import { fileURLToPath } from "node:url";
 
@@ -49,11 +52,36 @@ const isRenderer = (pid) => {
   }
 };
 
+// CPU ticks of every renderer process over the window, in % of one core, with whatever the
+// page counted meanwhile.
+async function measure(pids, page) {
+  const renderers = pids.filter(isRenderer);
+  const before = renderers.map(ticks);
+  const framesBefore = await page.evaluate(() => window.budget.frames);
+  await new Promise((r) => setTimeout(r, seconds * 1000));
+  const framesAfter = await page.evaluate(() => window.budget.frames);
+  const used = (list, start) => list.reduce((sum, pid, i) => sum + ticks(pid) - start[i], 0);
+  return { renderer: used(renderers, before) / hz / seconds * 100,
+           frames: (framesAfter - framesBefore) / seconds };
+}
+
 const browser = await puppeteer.launch({
   executablePath: process.env.CHROMIUM || "/usr/bin/chromium", headless: true, args: ["--no-sandbox"],
 });
-const { address, server } = await serve(path.join(root, "scripts/web/serve.sh"), path.resolve(pageDir));
+// The page and, beside it, the bare page to measure against.
+const site = fs.mkdtempSync(path.join(os.tmpdir(), "web-budget-"));
+fs.cpSync(path.resolve(pageDir), site, { recursive: true });
+fs.copyFileSync(path.join(root, "bench/web_bare.html"), path.join(site, "bench-bare.html"));
+const { address, server } = await serve(path.join(root, "scripts/web/serve.sh"), site);
 try {
+  const bare = await browser.newPage();
+  await bare.evaluateOnNewDocument(() => { window.budget = { frames: 0 }; });
+  await bare.goto(`${address}bench-bare.html`, { waitUntil: "load" });
+  await new Promise((r) => setTimeout(r, 2000));
+  const bareUse = await measure(descendants(browser.process().pid), bare);
+  await bare.close();
+  await new Promise((r) => setTimeout(r, 1000));
+
   const page = await browser.newPage();
   await page.evaluateOnNewDocument(() => {
     window.budget = { frames: 0, first: null };
@@ -74,18 +102,16 @@ try {
     `event (${Math.round(start.first)} ms after navigation began)`);
   await new Promise((r) => setTimeout(r, 2000));
   const pids = descendants(browser.process().pid).concat(browser.process().pid);
-  const renderers = pids.filter(isRenderer);
   const before = pids.map(ticks);
-  const framesBefore = await page.evaluate(() => window.budget.frames);
-  await new Promise((r) => setTimeout(r, seconds * 1000));
-  const framesAfter = await page.evaluate(() => window.budget.frames);
-  const after = pids.map(ticks);
-  const used = (list) => list.reduce((sum, pid) => sum + after[pids.indexOf(pid)] -
-    before[pids.indexOf(pid)], 0) / hz / seconds * 100;
-  console.log(`frames: ${((framesAfter - framesBefore) / seconds).toFixed(1)} per second`);
-  console.log(`cpu of the tab (renderer): ${used(renderers).toFixed(2)}% of one core over ${seconds} s`);
-  console.log(`cpu of the whole browser: ${used(pids).toFixed(2)}% of one core`);
+  const game = await measure(pids, page);
+  const whole = pids.reduce((sum, pid, i) => sum + ticks(pid) - before[i], 0) / hz / seconds * 100;
+  console.log(`frames: ${game.frames.toFixed(1)} per second`);
+  console.log(`cpu of the tab (renderer): ${game.renderer.toFixed(2)}% of one core over ${seconds} s`);
+  console.log(`cpu of the whole browser: ${whole.toFixed(2)}% of one core`);
+  console.log(`cpu of the bare page's tab (30 Hz timer, 5 pictures a second): ` +
+    `${bareUse.renderer.toFixed(2)}%; the game's is ${(game.renderer / bareUse.renderer).toFixed(2)} times that`);
 } finally {
   await browser.close();
   server.kill();
+  fs.rmSync(site, { recursive: true, force: true });
 }

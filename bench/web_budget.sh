@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The browser build's budget: download sizes (gzip -9 of each file, as a server compresses
 # them), then bench/web_budget.mjs in headless Chromium: first picture, frames per second and
-# CPU in the first screen. Compare the CPU with bench/resource_budget.sh, run right after.
+# CPU in the first screen, measured beside a bare page that only draws (bench/web_bare.html).
 #   bench/web_budget.sh [PAGE_DIR] [SECONDS]      (defaults: build-web/velkaros, 10)
 # Budget: 4.5 MB gzip in all, 1 MB of it wasm and js; first picture within 1 s of the load.
 set -euo pipefail
@@ -13,12 +13,15 @@ seconds=${2:-10}
 
 total=0
 code=0
-for file in "$page"/*; do
-    size=$(stat -c %s "$file")
-    packed=$(gzip -9c "$file" | wc -c)
-    printf '%-18s %9d bytes, %9d gzip\n' "$(basename "$file")" "$size" "$packed"
+music=0
+while IFS= read -r file; do
+    size=$(stat -c %s "$page/$file")
+    packed=$(gzip -9c "$page/$file" | wc -c)
+    printf '%-22s %9d bytes, %9d gzip\n' "$file" "$size" "$packed"
     total=$((total + packed))
-    case "$file" in *.wasm | */velkaros.js) code=$((code + packed)) ;; esac
-done
-awk -v t="$total" -v c="$code" 'BEGIN { printf "download: %.2f MB gzip in all, wasm and js %.2f MB\n", t / 1e6, c / 1e6 }'
+    case "$file" in *.wasm | velkaros.js) code=$((code + packed)) ;; sound/*) music=$((music + packed)) ;; esac
+done < <(cd "$page" && find . -type f -printf '%P\n' | sort)
+awk -v t="$total" -v c="$code" -v m="$music" 'BEGIN {
+    printf "download: %.2f MB gzip in all, wasm and js %.2f MB; before the first picture %.2f MB (all but the music)\n",
+        t / 1e6, c / 1e6, (t - m) / 1e6 }'
 node bench/web_budget.mjs "$page" "$seconds"

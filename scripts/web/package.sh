@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Assembles a page folder from the browser program and a game folder:
 #   scripts/web/package.sh PROGRAM_DIR GAME_FOLDER OUT
-# PROGRAM_DIR holds velkaros.js and velkaros.wasm; of GAME_FOLDER only script.dat, image/ and
-# sound/kelmora.wav are packed (at /game), with the 8-dot font where the desktop reads it.
+# PROGRAM_DIR holds velkaros.js and velkaros.wasm; of GAME_FOLDER script.dat and image/ are
+# packed (at /game), with the 8-dot font where the desktop reads it. The music,
+# sound/kelmora.wav, stays a file of its own beside the page, which loads it after the first
+# picture.
 # VK_FONT names another font file. The tests pack broken game folders the same way.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -22,14 +24,16 @@ trap 'rm -rf "$stage"' EXIT
 mkdir -p "$stage/game"
 [ -f "$game/script.dat" ] && cp "$game/script.dat" "$stage/game/"
 [ -d "$game/image" ] && cp -r "$game/image" "$stage/game/"
-if [ -f "$game/sound/kelmora.wav" ]; then
-    mkdir -p "$stage/game/sound"
-    cp "$game/sound/kelmora.wav" "$stage/game/sound/"
-fi
 cp "$font" "$stage/font.ttf"
 
-cp "$root/src/platform/web/index.html" "$root"/src/platform/web/*.js "$root"/src/platform/web/*.css \
-    "$program/velkaros.js" "$program/velkaros.wasm" "$out/"
+# The page: index.html with its scripts and style sheets, then the program.
+page=$root/src/platform/web
+shopt -s nullglob
+cp "$page"/*.html "$page"/*.js "$page"/*.css "$program/velkaros.js" "$program/velkaros.wasm" "$out/"
+if [ -f "$game/sound/kelmora.wav" ]; then
+    mkdir -p "$out/sound"
+    cp "$game/sound/kelmora.wav" "$out/sound/"
+fi
 (cd "$stage" && python3 "$packager" "$out/velkaros.data" --preload "game@/game" \
     "font.ttf@/usr/share/fonts/truetype/misaki/misaki_gothic.ttf" \
     --js-output="$out/velkaros-data.js" 2>&1 >/dev/null | { grep -v FORCE_FILESYSTEM || true; } >&2)

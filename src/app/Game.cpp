@@ -57,6 +57,13 @@ void Game::frame(const KeySource& keys) {
     world_->mainScene.draw(framebuffer_);
 }
 
+void Game::reloadMusic() {
+    // Out of its slot (under the output's lock) while the samples are replaced.
+    soundManager_.setSlot(0, nullptr, false, 0);
+    music_.loadWav(kMusicFile);
+    soundManager_.setSlot(0, &music_, true, 128);
+}
+
 void Game::stop() {
     // The output reads the music until it is closed; the music member goes only after this.
     soundManager_.close();

@@ -39,6 +39,9 @@ public:
     void attachWindow(std::uint32_t seed);
     // One frame: poll the input, update, draw (whose background fill clears the picture).
     void frame(const KeySource& keys);
+    // Reads the music file again and plays it from its start: the page loads the music after
+    // the first picture, so at start the file may not be there yet.
+    void reloadMusic();
     // Closes the audio output; the music may be released only after this.
     void stop();
 

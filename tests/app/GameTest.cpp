@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <fstream>
 
 #include "GameFolderTest.h"
@@ -37,4 +38,16 @@ TEST_F(GameStart, StartsTheLoopingMusicAndTheFirstScene) {
     game.frame(keys);
     game.frame(keys);
     EXPECT_EQ(game.input().heldFrames[ButtonDecide], 2);
+
+    // The music file came later (the browser loads it after the first picture): it joins in.
+    EXPECT_EQ(game.music().frames(), 0);
+    std::filesystem::create_directory("sound");
+    const char wav[] =
+        "RIFF\x2c\0\0\0WAVEfmt \x10\0\0\0\x01\0\x02\0\x80\x3e\0\0"
+        "\0\xfa\0\0\x04\0\x10\0data\x08\0\0\0\x01\0\x02\0\x03\0\x04\0";
+    std::ofstream("sound/kelmora.wav", std::ios::binary).write(wav, sizeof wav - 1);
+    game.reloadMusic();
+    EXPECT_EQ(game.music().frames(), 2);
+    EXPECT_EQ(game.soundManager().slotSound(0), &game.music());
+    EXPECT_EQ(game.soundManager().slotPosition(0), 0);
 }

@@ -27,8 +27,18 @@ void SdlKeySource::refresh() {
     holding_ = false;
 }
 
+void SdlKeySource::setTouchDown(int virtualKey, bool down) {
+    if (virtualKey > 0 && virtualKey < static_cast<int>(touched_.size())) {
+        touched_[static_cast<std::size_t>(virtualKey)] = down;
+    }
+}
+
 bool SdlKeySource::isPhysicallyDown(int virtualKey) const {
     if (gamepad_ != nullptr && gamepad_->isDown(virtualKey)) {
+        return true;
+    }
+    if (virtualKey > 0 && virtualKey < static_cast<int>(touched_.size()) &&
+        touched_[static_cast<std::size_t>(virtualKey)]) {
         return true;
     }
     const Uint8* keys = SDL_GetKeyboardState(nullptr);

@@ -13,6 +13,10 @@
 SdlShell::SdlShell(const CommandLine& options)
     : options_(options), view_(screen_.width(), screen_.height(), options.scale) {}
 
+SDL_Point SdlShell::toScreen(int windowX, int windowY) const {
+    return {view_.layout().toPictureX(windowX), view_.layout().toPictureY(windowY)};
+}
+
 SdlShell::~SdlShell() {
     // The game (and with it the audio output) goes before the window and SDL itself.
     workbench_.reset();
@@ -152,114 +156,24 @@ bool SdlShell::openWindow() {
 }
 
 void SdlShell::handleEvent(const SDL_Event& event) {
-    switch (event.type) {
-        case SDL_QUIT:
-            quit_ = true;
-            break;
-        case SDL_WINDOWEVENT:
-            if (event.window.event != SDL_WINDOWEVENT_FOCUS_GAINED &&
-                event.window.event != SDL_WINDOWEVENT_FOCUS_LOST) {
-                // Shown, exposed, resized, moved: what the window shows may be gone.
-                windowStale_ = true;
-            }
-            if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
-                keys_.setFocused(false);
-                menu_.close();
-                present();
-            } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
-                // A button let go while another window had the focus may still read as down;
-                // nothing counts until everything has been seen up.
-                keys_.setFocused(true);
-                keys_.holdUntilReleased();
-            } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
-                       event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-                present();
-            }
-            break;
-        case SDL_KEYDOWN:
-            handleKey(event.key);
-            break;
-        case SDL_CONTROLLERDEVICEADDED:
-        case SDL_CONTROLLERDEVICEREMOVED:
-            gamepad_.handleEvent(event);
-            break;
-        case SDL_MOUSEBUTTONDOWN:
-            handleClick(event.button);
-            break;
-        case SDL_MOUSEMOTION:
-            if (menu_.isOpen()) {
-                menu_.hover(toScreenX(event.motion.x), toScreenY(event.motion.y));
-                present();
-            } else if (toScreenY(event.motion.y) >= MenuStrip::kHeight && !session_.replaying()) {
-                // Positions over the strip are not the picture's, as on a native menu bar.
-                game_->input().setMousePosition(toScreenX(event.motion.x),
-                                                toScreenY(event.motion.y) - MenuStrip::kHeight);
-            }
-            break;
-        case SDL_MOUSEWHEEL:
-            if (!menu_.isOpen() && !session_.replaying()) {
-                const int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y
-                                                                                    : event.wheel.y;
-                if (notches != 0) {
-                    game_->input().wheel(notches);
-                }
-            }
-            break;
-        default:
-            break;
-    }
-}
-
-void SdlShell::handleKey(const SDL_KeyboardEvent& key) {
-    if (handleViewKey(key)) {
+    if (event.type == SDL_QUIT) {
+        quit_ = true;
         return;
     }
-    const SDL_Keycode sym = key.keysym.sym;
-    const bool wasOpen = menu_.isOpen();
-    int command = MenuStrip::kNone;
-    if (sym == SDLK_F10) {
-        if (wasOpen) {
-            menu_.close();
-        } else {
-            menu_.open(0);
+    if (event.type == SDL_WINDOWEVENT && event.window.event != SDL_WINDOWEVENT_FOCUS_GAINED &&
+        event.window.event != SDL_WINDOWEVENT_FOCUS_LOST) {
+        // Shown, exposed, resized, moved: what the window shows may be gone.
+        windowStale_ = true;
+        if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+            event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+            present();
         }
-    } else if ((key.keysym.mod & KMOD_ALT) != 0 && sym >= SDLK_a && sym <= SDLK_z) {
-        menu_.openByLetter(static_cast<char>(sym));
-    } else if (wasOpen) {
-        switch (sym) {
-            case SDLK_LEFT:
-                command = menu_.pressKey(MenuStrip::Key::Left);
-                break;
-            case SDLK_RIGHT:
-                command = menu_.pressKey(MenuStrip::Key::Right);
-                break;
-            case SDLK_UP:
-                command = menu_.pressKey(MenuStrip::Key::Up);
-                break;
-            case SDLK_DOWN:
-                command = menu_.pressKey(MenuStrip::Key::Down);
-                break;
-            case SDLK_RETURN:
-            case SDLK_KP_ENTER:
-                command = menu_.pressKey(MenuStrip::Key::Enter);
-                break;
-            case SDLK_ESCAPE:
-                command = menu_.pressKey(MenuStrip::Key::Escape);
-                break;
-            default:
-                if (sym >= SDLK_a && sym <= SDLK_z) {
-                    command = menu_.pressLetter(static_cast<char>(sym));
-                }
-                break;
-        }
-    } else {
-        return;  // the game reads its keys at poll time
+        return;
     }
-    if (wasOpen && !menu_.isOpen()) {
-        keys_.holdUntilReleased();
+    if (event.type == SDL_KEYDOWN && handleViewKey(event.key)) {
+        return;
     }
-    present();
-    runCommand(command);
+    events_.handle(event, session_.replaying() ? nullptr : &game_->input());
 }
 
 bool SdlShell::handleViewKey(const SDL_KeyboardEvent& key) {
@@ -321,23 +235,6 @@ void SdlShell::afterReload() {
     // The Return that closed an error box must not reach the game as a decide press.
     keys_.holdUntilReleased();
     present();
-}
-
-void SdlShell::handleClick(const SDL_MouseButtonEvent& button) {
-    const int x = toScreenX(button.x);
-    const int y = toScreenY(button.y);
-    if (!menu_.covers(x, y)) {
-        return;  // a click on the picture: the game reads the button at poll time
-    }
-    int command = MenuStrip::kNone;
-    if (button.button == SDL_BUTTON_LEFT) {
-        command = menu_.click(x, y);
-    } else {
-        menu_.close();
-    }
-    keys_.holdUntilReleased();
-    present();
-    runCommand(command);
 }
 
 void SdlShell::runCommand(int command) {

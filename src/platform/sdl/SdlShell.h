@@ -13,6 +13,7 @@
 #include "platform/freetype/FreeTypeText.h"
 #include "platform/sdl/SdlAudioOut.h"
 #include "platform/sdl/SdlDialogs.h"
+#include "platform/sdl/SdlEventHandler.h"
 #include "platform/sdl/SdlGamepad.h"
 #include "platform/sdl/SdlKeySource.h"
 #include "platform/sdl/SdlView.h"
@@ -22,7 +23,7 @@
 // picture at the top-left corner (white beside it), zoomed by the --scale factor with nearest
 // neighbour. It handles every pending event before a frame and between frames sleeps until
 // the next frame is due.
-class SdlShell {
+class SdlShell final : private SdlEventHandler::Host {
 public:
     static constexpr const char* kTitle = "ケルモラのラスト風バトルシステム";
     static constexpr const char* kAboutCaption = "バージョン情報";
@@ -40,29 +41,26 @@ public:
 private:
     bool openWindow();
     void handleEvent(const SDL_Event& event);
-    void handleKey(const SDL_KeyboardEvent& key);
     // Reload (F5), zoom (F9), fullscreen (F11, Alt+Enter) and the screenshot (F12), whether or
     // not the menu strip is open. False for every other key.
     bool handleViewKey(const SDL_KeyboardEvent& key);
     void takeScreenshot();
     // After a reload, which may have shown a modal error box.
     void afterReload();
-    void handleClick(const SDL_MouseButtonEvent& button);
-    void runCommand(int command);
+    void runCommand(int command) override;
     void runFrame();
     // Shows the current picture: sends the window the rows that changed since the last
     // present and repaints it, or does nothing when nothing changed and the window still
     // shows it.
-    void present();
-    // Window pixels to screen pixels at scale 1 (menu strip at the top, picture below it).
-    int toScreenX(int windowX) const { return view_.layout().toPictureX(windowX); }
-    int toScreenY(int windowY) const { return view_.layout().toPictureY(windowY); }
+    void present() override;
+    SDL_Point toScreen(int windowX, int windowY) const override;
 
     const CommandLine& options_;
     SdlDialogs dialogs_;
     SdlGamepad gamepad_;
     SdlKeySource keys_;
     MenuStrip menu_;
+    SdlEventHandler events_{*this, keys_, gamepad_, menu_};
     // The live keys, or a replay in their place; recorded with --record.
     SessionInput session_;
     // Destroyed after the game, which closes the output first.

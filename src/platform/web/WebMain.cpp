@@ -19,21 +19,16 @@ constexpr const char* kGameFolder = "/game";
 CommandLine options;
 std::unique_ptr<WebShell> shell;
 
-// Between frames the loop sleeps on a timer, then follows the display's refreshes again.
-bool sleeping = false;
-
+// The loop runs on the browser's timer, asleep until the next frame is due: no display refresh
+// wakes it, which is what keeps the first screen as cheap as a page that only draws.
 void step() {
-    const std::uint32_t idle = shell->step(!sleeping);
+    const std::uint32_t sleep = shell->step();
     if (shell->ended()) {
         emscripten_cancel_main_loop();
         shell.reset();
         WebPage::showEnded("The game has ended. Reload the page to play again.");
-    } else if (idle > 0) {
-        emscripten_set_main_loop_timing(EM_TIMING_SETTIMEOUT, static_cast<int>(idle));
-        sleeping = true;
-    } else if (sleeping) {
-        emscripten_set_main_loop_timing(EM_TIMING_RAF, 1);
-        sleeping = false;
+    } else {
+        emscripten_set_main_loop_timing(EM_TIMING_SETTIMEOUT, static_cast<int>(sleep));
     }
 }
 
@@ -58,6 +53,32 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* velkaros_facts() {
     return facts.c_str();
 }
 
+extern "C" EMSCRIPTEN_KEEPALIVE void velkaros_music_arrived() {
+    if (shell) {
+        shell->musicArrived();
+    }
+}
+
+// The page's on-screen buttons: each holds its key down from touch to release.
+extern "C" EMSCRIPTEN_KEEPALIVE void velkaros_touch_button(int virtualKey, int down) {
+    if (shell) {
+        shell->touchButton(virtualKey, down != 0);
+    }
+}
+
+// A hidden page does no work: the loop stops until the page is seen again, when the next frame
+// starts at once and the schedule counts on from there.
+extern "C" EMSCRIPTEN_KEEPALIVE void velkaros_page_visible(int visible) {
+    if (!shell || shell->ended()) {
+        return;
+    }
+    if (visible != 0) {
+        emscripten_resume_main_loop();
+    } else {
+        emscripten_pause_main_loop();
+    }
+}
+
 int main(int argc, char** argv) {
     std::string error;
     if (!options.parse(std::vector<std::string>(argv + 1, argv + argc), error)) {
@@ -73,7 +94,7 @@ int main(int argc, char** argv) {
         shell.reset();
         return -1;
     }
-    // 0: at the browser's own pace, one call per display refresh.
     emscripten_set_main_loop(step, 0, 0);
+    emscripten_set_main_loop_timing(EM_TIMING_SETTIMEOUT, 1);
     return 0;
 }

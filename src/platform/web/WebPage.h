@@ -21,7 +21,7 @@ void showEnded(const std::string& message);
 void drawPicture(const std::uint8_t* rgba, int width, int height);
 // A frame's picture is on the canvas; frame counts from 1.
 void frameShown(int frame);
-// Milliseconds of the browser's high-resolution clock, for the display's refresh rate.
+// Milliseconds of the browser's high-resolution clock, for the frame schedule.
 double now();
 
 }  // namespace WebPage

@@ -1,5 +1,6 @@
 #include "platform/web/WebShell.h"
 
+#include <algorithm>
 #include <ctime>
 #include <iostream>
 
@@ -98,7 +99,7 @@ bool WebShell::openCanvas() {
     game_->attachWindow(session_.seed());
     // The game takes no typed text; without text input SDL keeps the space bar from the page.
     SDL_StopTextInput();
-    pacer_.emplace(SDL_GetTicks(), WebPage::now());
+    pacer_.emplace(WebPage::now());
     const auto pixels = static_cast<std::size_t>(screen_.width() * screen_.height());
     next_.resize(pixels);
     shown_.resize(pixels);
@@ -106,143 +107,31 @@ bool WebShell::openCanvas() {
     return true;
 }
 
-std::uint32_t WebShell::step(bool atRefresh) {
+std::uint32_t WebShell::step() {
     SDL_Event event;
     // Events always go before frames.
     while (!ended_ && SDL_PollEvent(&event)) {
         if (!aboutOpen_) {
-            handleEvent(event);
+            events_.handle(event, session_.replaying() ? nullptr : &game_->input());
         }
     }
-    if (!atRefresh) {
-        // Woken by the timer (the first time at once: the browser's loop counts the sleep
-        // from the turn in which it was asked for). Sleep on, or watch the refreshes again.
-        const std::uint32_t idle = ended_ ? 0 : pacer_->idleTime(SDL_GetTicks());
-        if (idle == 0) {
-            pacer_->resume();
-        }
-        return idle;
-    }
-    const bool due = pacer_->startsFrame(SDL_GetTicks(), WebPage::now());
+    const double now = WebPage::now();
     // While the About box is open the game waits, as behind the desktop's modal box.
-    if (!ended_ && !aboutOpen_ && due) {
+    if (!ended_ && pacer_->startsFrame(now) && !aboutOpen_) {
         runFrame();
     }
-    return ended_ ? 0 : pacer_->idleTime(SDL_GetTicks());
+    return std::max<std::uint32_t>(1, pacer_->waitTime(WebPage::now()));
+}
+
+void WebShell::musicArrived() {
+    if (game_ && !ended_) {
+        game_->reloadMusic();
+    }
 }
 
 void WebShell::dialogClosed() {
     aboutOpen_ = false;
     keys_.holdUntilReleased();
-}
-
-void WebShell::handleEvent(const SDL_Event& event) {
-    switch (event.type) {
-        case SDL_WINDOWEVENT:
-            if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
-                keys_.setFocused(false);
-                menu_.close();
-                present();
-            } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
-                keys_.setFocused(true);
-                keys_.holdUntilReleased();
-            }
-            break;
-        case SDL_KEYDOWN:
-            handleKey(event.key);
-            break;
-        case SDL_CONTROLLERDEVICEADDED:
-        case SDL_CONTROLLERDEVICEREMOVED:
-            gamepad_.handleEvent(event);
-            break;
-        case SDL_MOUSEBUTTONDOWN:
-            handleClick(event.button);
-            break;
-        case SDL_MOUSEMOTION:
-            if (menu_.isOpen()) {
-                menu_.hover(event.motion.x, event.motion.y);
-                present();
-            } else if (event.motion.y >= MenuStrip::kHeight && !session_.replaying()) {
-                game_->input().setMousePosition(event.motion.x,
-                                                event.motion.y - MenuStrip::kHeight);
-            }
-            break;
-        case SDL_MOUSEWHEEL:
-            if (!menu_.isOpen() && !session_.replaying()) {
-                const int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y
-                                                                                    : event.wheel.y;
-                if (notches != 0) {
-                    game_->input().wheel(notches);
-                }
-            }
-            break;
-        default:
-            break;
-    }
-}
-
-void WebShell::handleKey(const SDL_KeyboardEvent& key) {
-    const SDL_Keycode sym = key.keysym.sym;
-    const bool wasOpen = menu_.isOpen();
-    int command = MenuStrip::kNone;
-    if (sym == SDLK_F10) {
-        if (wasOpen) {
-            menu_.close();
-        } else {
-            menu_.open(0);
-        }
-    } else if ((key.keysym.mod & KMOD_ALT) != 0 && sym >= SDLK_a && sym <= SDLK_z) {
-        menu_.openByLetter(static_cast<char>(sym));
-    } else if (wasOpen) {
-        switch (sym) {
-            case SDLK_LEFT:
-                command = menu_.pressKey(MenuStrip::Key::Left);
-                break;
-            case SDLK_RIGHT:
-                command = menu_.pressKey(MenuStrip::Key::Right);
-                break;
-            case SDLK_UP:
-                command = menu_.pressKey(MenuStrip::Key::Up);
-                break;
-            case SDLK_DOWN:
-                command = menu_.pressKey(MenuStrip::Key::Down);
-                break;
-            case SDLK_RETURN:
-            case SDLK_KP_ENTER:
-                command = menu_.pressKey(MenuStrip::Key::Enter);
-                break;
-            case SDLK_ESCAPE:
-                command = menu_.pressKey(MenuStrip::Key::Escape);
-                break;
-            default:
-                if (sym >= SDLK_a && sym <= SDLK_z) {
-                    command = menu_.pressLetter(static_cast<char>(sym));
-                }
-                break;
-        }
-    } else {
-        return;  // the game reads its keys at poll time
-    }
-    if (wasOpen && !menu_.isOpen()) {
-        keys_.holdUntilReleased();
-    }
-    present();
-    runCommand(command);
-}
-
-void WebShell::handleClick(const SDL_MouseButtonEvent& button) {
-    if (!menu_.covers(button.x, button.y)) {
-        return;  // a click on the picture: the game reads the button at poll time
-    }
-    int command = MenuStrip::kNone;
-    if (button.button == SDL_BUTTON_LEFT) {
-        command = menu_.click(button.x, button.y);
-    } else {
-        menu_.close();
-    }
-    keys_.holdUntilReleased();
-    present();
-    runCommand(command);
 }
 
 void WebShell::runCommand(int command) {
