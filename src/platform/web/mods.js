@@ -12,6 +12,8 @@ window.VkMods = (function () {
   // Until the program takes --mod, the page lays the mod's files over /game itself, keeping
   // the base game's own.
   const kModOption = false;
+  // Zips need the program's zip reader and writer, which it does not have yet.
+  const kZips = false;
   const originals = {};
   let current = null;  // the record: { name, source, files: { "image/a.png": Uint8Array } }
   let pending = null;  // a zip to unpack before the game starts: { name, source, bytes }
@@ -32,6 +34,9 @@ window.VkMods = (function () {
     current = (await VkStorage.get("mod")) || null;
     const address = params.get("mod");
     if (address !== null) {
+      if (!kZips) {
+        throw new Error("This page does not open mod zips yet: " + address);
+      }
       if (!besidePage(address)) {
         throw new Error("The mod must be a file beside the page: " + address);
       }
@@ -174,6 +179,7 @@ window.VkMods = (function () {
   }
 
   return {
+    zips: kZips,
     besidePage,
     prepare,
     install,

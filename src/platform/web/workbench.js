@@ -33,11 +33,15 @@ window.VkWorkbench = (function () {
     addEventListener("drop", (event) => {
       event.preventDefault();
       const file = event.dataTransfer && event.dataTransfer.files[0];
-      if (file && /\.zip$/i.test(file.name)) {
+      if (file && VkMods.zips && /\.zip$/i.test(file.name)) {
         VkMods.openZip(file);
       }
     });
     body.appendChild(VkEditor.build());
+    if (!VkMods.zips) {
+      document.getElementById("mod-open").hidden = true;
+      document.querySelector("#workbench [name=download]").hidden = true;
+    }
     let shown = false;
     try {
       shown = localStorage.getItem(kPanelShown) === "1";
