@@ -78,11 +78,10 @@ export async function workbench(browser, address, site, { velkaros, game, check 
   const shown = await page.evaluate(() => document.querySelector("#workbench textarea").value);
   check(shown === base, "workbench: script.dat shows as Unicode text");
 
-  // A picture replaced through its entry in the list, then the text applied with Ctrl+S: the
+  // A picture dropped onto its entry in the list, then the text applied with Ctrl+S: the
   // game begins again as F5 has it, at the introduction of the ground it was at.
   const reloads = await page.evaluate(() => Number(document.getElementById("workbench").dataset.reloads || 0));
-  const chooser = await page.$('#workbench li[data-path="image/face_pururin.png"] input');
-  await chooser.uploadFile(path.join(work, "face.png"));
+  await dropFile(page, '#workbench li[data-path="image/face_pururin.png"]', path.join(work, "face.png"));
   await page.waitForFunction((n) => Number(document.getElementById("workbench").dataset.reloads) > n,
     { timeout: 10000 }, reloads);
   await page.evaluate((frames) => frames.forEach((f) => window.velkarosTest.afterReload.add(f)),
@@ -127,6 +126,19 @@ export async function workbench(browser, address, site, { velkaros, game, check 
     result.detail);
   check(errors.length === 0, "workbench: no script errors", errors.join("; "));
   await context.close();
+}
+
+// A real drop of a file onto an element, through the DevTools protocol.
+async function dropFile(page, selector, file) {
+  await page.$eval(selector, (element) => element.scrollIntoView());
+  const box = await (await page.$(selector)).boundingBox();
+  const cdp = await page.createCDPSession();
+  const at = { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+  const data = { items: [], files: [file], dragOperationsMask: 1 };
+  for (const type of ["dragEnter", "dragOver", "drop"]) {
+    await cdp.send("Input.dispatchDragEvent", { type, ...at, data });
+  }
+  await cdp.detach();
 }
 
 // Puts the text into the editor and applies it, and waits until the game has read it.

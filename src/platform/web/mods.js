@@ -208,6 +208,7 @@ window.VkMods = (function () {
       current.files[path] = bytes;
       place(program.FS, path, bytes);
       await VkStorage.put("mod", current);
+      document.dispatchEvent(new CustomEvent("modchange"));
     },
     // The mod as a zip made by the program (libzip): script.dat and every other file that
     // differs from the base game's. { bytes, name }, or { error }.

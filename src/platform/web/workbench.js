@@ -58,6 +58,8 @@ window.VkWorkbench = (function () {
     document.getElementById("mod-remove").hidden = !name;
   }
 
+  document.addEventListener("modchange", showName);
+
   return {
     async prepare(params) {
       await VkMods.prepare(params);
