@@ -8,7 +8,7 @@ packages=(
     libpng-dev zlib1g-dev libfreetype-dev libsdl2-dev fonts-misaki
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-apps x11-utils xfonts-base openbox
-    desktop-file-utils appstream man-db
+    desktop-file-utils appstream man-db gettext
     "$@"
 )
 

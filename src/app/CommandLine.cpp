@@ -14,6 +14,10 @@ const char* const kUsageText =
     "  --scale N          show the picture N times larger, 1 to 16 (default 1)\n"
     "  --mute             no sound output\n"
     "  --check [FILE]     check a data file (default script.dat) and exit: 0 good, 1 bad\n"
+    "  --lang LL          play in the language of lang/LL.po; with --check, check that\n"
+    "                     translation against the game's texts instead\n"
+    "  --pot [FILE]       write the translators' template of every text to FILE (or to\n"
+    "                     standard output) and exit\n"
     "  --headless         run without a window or sound\n"
     "  --frames N         with --headless: run N frames (default 1)\n"
     "  --screenshot FILE  with --headless: write the last frame as a PNG picture;\n"
@@ -85,6 +89,21 @@ bool CommandLine::parse(const std::vector<std::string>& arguments, std::string& 
             if (hasValue && arguments[i + 1].rfind("--", 0) != 0) {
                 checkFile = arguments[++i];
             }
+        } else if (option == "--pot") {
+            pot = true;
+            if (hasValue && arguments[i + 1].rfind("--", 0) != 0) {
+                potFile = arguments[++i];
+            }
+        } else if (option == "--lang") {
+            const std::string* code = value("a language code");
+            if (code == nullptr) {
+                return false;
+            }
+            if (code->empty()) {
+                error = "--lang needs a language code, such as en";
+                return false;
+            }
+            lang = *code;
         } else if (option == "--data") {
             const std::string* dir = value("a folder");
             if (dir == nullptr) {
@@ -177,6 +196,7 @@ bool CommandLine::parse(const std::vector<std::string>& arguments, std::string& 
     if (balance) {
         // The balance run plays its own games: nothing that shapes one session goes with it.
         const char* other = check                                        ? "--check"
+                            : pot                                        ? "--pot"
                             : preview                                    ? "--preview"
                             : start.ground > 0                           ? "--ground"
                             : start.hero > 0                             ? "--hero"

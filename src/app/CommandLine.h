@@ -22,6 +22,9 @@ struct CommandLine {
     bool check = false;
     std::string checkFile = "script.dat";
     bool headless = false;
+    std::string lang;     // --lang: the code of lang/LL.po; empty plays the original
+    bool pot = false;     // --pot [FILE]: write the translation template
+    std::string potFile;  // empty: to standard output
     int frames = 1;
     std::string screenshot;  // --screenshot FILE: the last frame
     bool framesGiven = false;

@@ -1,5 +1,6 @@
 #include "app/Game.h"
 
+#include "app/LanguageFiles.h"
 #include "data/Random.h"
 #include "platform/KeySource.h"
 
@@ -9,8 +10,13 @@ Game::~Game() {
     stop();
 }
 
+bool Game::setLanguage(const std::string& code, std::string& error) {
+    return loadLanguage(code, translation_, error);
+}
+
 bool Game::start(Dialogs* dialogs, AudioOut* audio) {
     world_->data.setDialogs(dialogs);
+    world_->data.setTranslation(translation_.empty() ? nullptr : &translation_);
     if (!world_->data.load(kDataFile)) {
         return false;
     }
@@ -25,6 +31,7 @@ std::unique_ptr<GameWorld> Game::loadWorld(Dialogs* dialogs) {
     auto fresh = std::make_unique<GameWorld>(input_);
     loadWorldError_ = LoadError{};
     fresh->data.setDialogs(dialogs);
+    fresh->data.setTranslation(translation_.empty() ? nullptr : &translation_);
     if (!fresh->data.load(kDataFile)) {
         loadWorldError_ = fresh->data.lastError();
         fresh.reset();

@@ -9,6 +9,7 @@
 #include "gfx/DIBImage.h"
 #include "sound/Sound.h"
 #include "sound/SoundManager.h"
+#include "text/Translation.h"
 
 class AudioOut;
 class Dialogs;
@@ -30,6 +31,12 @@ public:
     ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
+
+    // Plays in the language of lang/CODE.po from the next start() or loadWorld() on: the
+    // program's texts and the data file's. False, with the error, when there is no such file;
+    // problems inside it (those entries stay untranslated) are in translation().problems().
+    bool setLanguage(const std::string& code, std::string& error);
+    const Translation& translation() const { return translation_; }
 
     // Loads the data file (errors are shown through dialogs, which may be null), starts the
     // music on the audio output (null: silence) and initialises the main scene. False when the
@@ -75,6 +82,7 @@ private:
     Font font_;
     Sound music_{kMusicFile};  // a missing file plays silence
     InputState input_;
+    Translation translation_;
     // The window images, the main scene, the registry and the scene globals, in that order.
     std::unique_ptr<GameWorld> world_ = std::make_unique<GameWorld>(input_);
     LoadError loadWorldError_;

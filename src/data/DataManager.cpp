@@ -60,6 +60,7 @@ void DataManager::clear() {
         }
     }
     images_.clear();
+    scriptTexts_.clear();
     animations_.clear();
     specialArts_.clear();
     playerStates_.clear();

@@ -16,6 +16,7 @@
 class Animation;
 class Dialogs;
 class Image;
+class Translation;
 
 // The registry of everything the data file defines. It owns every image, animation, special
 // art and character the file creates and keeps them until it is cleared or destroyed, so the
@@ -99,6 +100,20 @@ public:
     // True when the last load failed because the file could not be opened.
     bool openFailed() const { return openFailed_; }
     const std::vector<ImageFailure>& imageFailures() const { return imageFailures_; }
+
+    // A text of the data file as the Japanese game shows it (Shift-JIS, "\n" already a line
+    // feed) and its line: the texts a translation covers.
+    struct ScriptTextEntry {
+        enum class Kind { ArtName, Name, Description, Message };
+        Kind kind = Kind::Name;
+        int line = 0;
+        std::string text;
+    };
+    // The translation later loads give the file's texts; null (the default) keeps them as
+    // written. It must outlive the loads.
+    void setTranslation(const Translation* translation) { translation_ = translation; }
+    // Every text of the last load in file order, untranslated.
+    const std::vector<ScriptTextEntry>& scriptTexts() const { return scriptTexts_; }
     // Of the last successful load: the decoded bytes counted against the budget, and how many
     // picture files were decoded (each file once, however many Image blocks name it).
     long long pictureBytes() const { return pictureBytes_; }
@@ -146,6 +161,8 @@ private:
     bool openFailed_ = false;
     LoadError lastError_;
     std::vector<ImageFailure> imageFailures_;
+    const Translation* translation_ = nullptr;
+    std::vector<ScriptTextEntry> scriptTexts_;
     long long pictureBudget_ = kPictureBudgetBytes;
     long long pictureBytes_ = 0;
     int pictureDecodes_ = 0;

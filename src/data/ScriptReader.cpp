@@ -7,8 +7,10 @@
 #include "data/ScriptText.h"
 #include "data/SerialAnimation.h"
 #include "data/StillAnimation.h"
+#include "text/Translation.h"
 
 using ErrorCode = DataManager::ErrorCode;
+using TextKind = DataManager::ScriptTextEntry::Kind;
 
 ScriptReader::ScriptReader(DataManager& registry, std::istream& input)
     : registry_(registry), input_(input), pictures_(registry.pictureBudget_) {}
@@ -245,7 +247,7 @@ void ScriptReader::animationField(const std::vector<std::string>& tokens) {
 void ScriptReader::specialArtField(const std::vector<std::string>& tokens) {
     const std::string& field = tokens[0];
     if (field == "name") {
-        specialArt_->name = token(tokens, 1);
+        specialArt_->name = gameText(TextKind::ArtName, token(tokens, 1));
     } else if (field == "strength") {
         specialArt_->strength = integer(tokens, 1);
     } else if (field == "consumeMP") {
@@ -266,9 +268,9 @@ void ScriptReader::specialArtField(const std::vector<std::string>& tokens) {
 void ScriptReader::characterField(const std::vector<std::string>& tokens) {
     const std::string& field = tokens[0];
     if (field == "name") {
-        character_->setName(token(tokens, 1));
+        character_->setName(gameText(TextKind::Name, token(tokens, 1)));
     } else if (field == "description") {
-        character_->setDescription(token(tokens, 1));
+        character_->setDescription(gameText(TextKind::Description, token(tokens, 1)));
     } else if (field == "maxHP") {
         character_->setMaxHP(integer(tokens, 1));
     } else if (field == "maxMP") {
@@ -294,10 +296,19 @@ void ScriptReader::characterField(const std::vector<std::string>& tokens) {
         } else {
             fail(ErrorCode::Syntax);
         }
-        character_->setMessage(index, replaceScriptEscapes(token(tokens, 2)));
+        character_->setMessage(index,
+                               gameText(TextKind::Message, replaceScriptEscapes(token(tokens, 2))));
     } else {
         fail(ErrorCode::Syntax);
     }
+}
+
+std::string ScriptReader::gameText(TextKind kind, std::string text) {
+    registry_.scriptTexts_.push_back({kind, line_, text});
+    if (registry_.translation_ != nullptr) {
+        return registry_.translation_->translate(text);
+    }
+    return text;
 }
 
 void ScriptReader::faceField(const std::string& name) {

@@ -36,6 +36,9 @@ private:
     void specialArtField(const std::vector<std::string>& tokens);
     void characterField(const std::vector<std::string>& tokens);
     void faceField(const std::string& name);
+    // A text of the file: kept for the translators' template, and translated when a
+    // translation is set.
+    std::string gameText(DataManager::ScriptTextEntry::Kind kind, std::string text);
     void newCharacter(bool enemy);
     void finish();
 

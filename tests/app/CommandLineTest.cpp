@@ -59,6 +59,30 @@ TEST(CommandLine, CheckTakesAnOptionalFile) {
     EXPECT_EQ(p.options.dataDir, "dir");
 }
 
+TEST(CommandLine, PotTakesAnOptionalFileAndLangACode) {
+    Parsed p = parse({"--pot"});
+    ASSERT_TRUE(p.ok);
+    EXPECT_TRUE(p.options.pot);
+    EXPECT_EQ(p.options.potFile, "");
+
+    p = parse({"--pot", "game.pot", "--lang", "pt_BR", "--check"});
+    ASSERT_TRUE(p.ok) << p.error;
+    EXPECT_EQ(p.options.potFile, "game.pot");
+    EXPECT_EQ(p.options.lang, "pt_BR");
+    EXPECT_TRUE(p.options.check);
+
+    p = parse({"--pot", "--data", "dir"});
+    ASSERT_TRUE(p.ok);
+    EXPECT_EQ(p.options.potFile, "");
+
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {"--lang"}, {"--lang", ""}, {"--balance", "--pot"}}) {
+        p = parse(arguments);
+        EXPECT_FALSE(p.ok) << arguments.back();
+        EXPECT_FALSE(p.error.empty());
+    }
+}
+
 TEST(CommandLine, RefusesBadNumbersWithAMessageNamingThem) {
     for (const auto& arguments : std::vector<std::vector<std::string>>{
              {"--scale", "0"},

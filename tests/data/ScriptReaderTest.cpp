@@ -2,12 +2,15 @@
 
 #include <cstdio>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "data/ConstVelocityAnimation.h"
 #include "data/DataManager.h"
 #include "data/SerialAnimation.h"
 #include "data/StillAnimation.h"
 #include "gfx/ImageSave.h"
+#include "text/Translation.h"
 
 namespace {
 
@@ -183,4 +186,52 @@ TEST(ScriptReaderTest, FailedLoadLeavesNothingBehind) {
     EXPECT_EQ(data.normalAttack(), nullptr);
     EXPECT_EQ(data.meDefinition().specialArtCount(), 0);
     EXPECT_TRUE(data.imageTable().empty() && data.animationTable().empty());
+}
+
+TEST(ScriptReaderTest, TranslationReplacesEveryKindOfTextAndKeepsTheOriginals) {
+    // "\x83\x5C" is a Shift-JIS character whose second byte is a backslash.
+    const Translation translation = Translation::fromPo(
+        "msgid \"Fire\"\nmsgstr \"Feuer\"\n\n"
+        "msgid \"Hero\"\nmsgstr \"\xE3\x82\xBD\"\n\n"
+        "msgid \"Wanderer\"\nmsgstr \"A sword for hire\"\n\n"
+        "msgid \"Won\\nyes\"\nmsgstr \"Gewonnen\\nja!\"\n");
+    ASSERT_TRUE(translation.problems().empty());
+    DataManager data;
+    data.setQuiet(true);
+    data.setTranslation(&translation);
+    ASSERT_TRUE(
+        data.loadFromMemory("SpecialArt normalAttack\nname Hit\n"
+                            "SpecialArt fire\nname Fire\n"
+                            "Player\nname Hero\ndescription Wanderer\n"
+                            "specialArt fire 30\nmessage won Won\\nyes\n"
+                            "Enemy\nname Slime\nmessage lost Won\\nyes\n"))
+        << data.lastError().report;
+    const CharacterState* hero = data.playerState(0);
+    EXPECT_EQ(hero->name(), "\x83\x5C");
+    EXPECT_EQ(hero->description(), "A sword for hire");
+    EXPECT_STREQ(hero->message(1), "Gewonnen\nja!");
+    EXPECT_STREQ(data.enemyState(0)->message(2), "Gewonnen\nja!");
+    EXPECT_EQ(data.specialArtTable().at("fire")->name, "Feuer");
+    // Texts without a translation, and the names the file refers to things by, stay.
+    EXPECT_EQ(data.normalAttack()->name, "Hit");
+    EXPECT_EQ(data.enemyState(0)->name(), "Slime");
+
+    using Kind = DataManager::ScriptTextEntry::Kind;
+    const std::vector<std::tuple<Kind, int, std::string>> expected{
+        {Kind::ArtName, 2, "Hit"},       {Kind::ArtName, 4, "Fire"},
+        {Kind::Name, 6, "Hero"},         {Kind::Description, 7, "Wanderer"},
+        {Kind::Message, 9, "Won\nyes"},  {Kind::Name, 11, "Slime"},
+        {Kind::Message, 12, "Won\nyes"},
+    };
+    std::vector<std::tuple<Kind, int, std::string>> texts;
+    for (const auto& entry : data.scriptTexts()) {
+        texts.emplace_back(entry.kind, entry.line, entry.text);
+    }
+    EXPECT_EQ(texts, expected);
+
+    // Without a translation the same file reads as written.
+    DataManager original;
+    original.setQuiet(true);
+    ASSERT_TRUE(original.loadFromMemory("SpecialArt normalAttack\nname Fire\n"));
+    EXPECT_EQ(original.normalAttack()->name, "Fire");
 }

@@ -187,8 +187,56 @@ specialArt normalAttack 100
     put("script", "odd_fields_outside_blocks.dat", b"name x\nset y\nmaxHP 3\nloop 2\n")
 
 
+PO_HEADER = 'msgid ""\nmsgstr ""\n"Content-Type: text/plain; charset=UTF-8\\n"\n"Language: en\\n"\n\n'
+
+
+def po_seeds():
+    os.makedirs(os.path.join(HERE, "po"), exist_ok=True)
+    put("po", "ok_small.po", (PO_HEADER + """#: script.dat:571
+msgid "アルト"
+msgstr "Alto"
+
+msgid "%1$sの　%2$s"
+msgstr "%1$s uses %2$s!"
+
+msgid "一行目\\n二行目"
+msgstr ""
+"First line\\n"
+"second line"
+""").encode())
+    put("po", "ok_every_kind.po", (PO_HEADER + """#, fuzzy
+msgid "あ"
+msgstr "a"
+
+msgctxt "menu"
+msgid "い"
+msgstr "i"
+
+msgid "one"
+msgid_plural "many"
+msgstr[0] "\\t\\"\\101\\x42"
+msgstr[1] ""
+
+msgid "untranslated"
+msgstr ""
+
+#~ msgid "old"
+#~ msgstr "alt"
+""").encode())
+    put("po", "ok_crlf_bom.po", b"\xef\xbb\xbf" + (PO_HEADER + 'msgid "a"\nmsgstr "b"\n').replace("\n", "\r\n").encode())
+    put("po", "bad_no_sjis_form.po", (PO_HEADER + 'msgid "あ"\nmsgstr "Café"\n').encode())
+    put("po", "bad_malformed_utf8.po", PO_HEADER.encode() + b'msgid "a"\nmsgstr "\xf0\x80\x80\xaf"\n')
+    put("po", "bad_latin1.po", b'msgid ""\nmsgstr "Content-Type: text/plain; charset=ISO-8859-1\\n"\n')
+    put("po", "bad_unterminated.po", b'msgid "a\nmsgstr "b"\n')
+    put("po", "bad_escape.po", b'msgid "a"\nmsgstr "\\q"\n')
+    put("po", "bad_order.po", b'msgstr "b"\nmsgid "a"\n')
+    put("po", "bad_plural_index.po", b'msgid "a"\nmsgid_plural "b"\nmsgstr[1] "c"\n')
+    put("po", "bad_binary.po", bytes(range(256)))
+
+
 if __name__ == "__main__":
     bmp_seeds()
     png_seeds()
     wav_seeds()
     script_seeds()
+    po_seeds()

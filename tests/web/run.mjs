@@ -12,6 +12,7 @@ import puppeteer from "puppeteer-core";
 
 import { workbench } from "./mods.mjs";
 import { comparePictures, openPage, serve, waitForFrame } from "./page.mjs";
+import { phoneLayout, phoneTouch } from "./phone.mjs";
 
 const [pageDir, programDir, linuxDir, workDir] = process.argv.slice(2).map((p) => path.resolve(p));
 if (!workDir) {
@@ -235,6 +236,10 @@ async function main() {
     if (!only || only === "playthroughs") await playthroughs(browser, served.address, site);
     if (!only || only === "keys") await realKeys(browser, served.address, site);
     if (!only || only === "page") await pageAndSound(browser, served.address);
+    if (!only || only === "phone") {
+      await phoneLayout(browser, served.address, check);
+      await phoneTouch(browser, served.address, site, game, velkaros, check);
+    }
     if (!only || only === "broken") await brokenData(browser);
     if (!only || only === "mods") {
       await workbench(browser, served.address, site, { velkaros, game, check });

@@ -60,11 +60,13 @@ TEST(Win32Options, ReadsTheOptionsAndRefusesBadOnes) {
     Win32Options options;
     std::string error;
     ASSERT_TRUE(options.parse(
-        {"--data", "C:\\game", "--seed", "4294967295", "--mute", "--frames", "3"}, error));
+        {"--data", "C:\\game", "--seed", "4294967295", "--mute", "--frames", "3", "--lang", "en"},
+        error));
     EXPECT_EQ(options.dataDir, "C:\\game");
     EXPECT_EQ(options.seed, 4294967295u);
     EXPECT_TRUE(options.mute);
     EXPECT_EQ(options.frames, 3);
+    EXPECT_EQ(options.lang, "en");
 
     for (const auto& bad :
          std::initializer_list<std::initializer_list<std::string>>{{"--seed"},
@@ -72,7 +74,8 @@ TEST(Win32Options, ReadsTheOptionsAndRefusesBadOnes) {
                                                                    {"--seed", "4294967296"},
                                                                    {"--frames", "0"},
                                                                    {"--frames", "2x"},
-                                                                   {"--scale", "2"}}) {
+                                                                   {"--scale", "2"},
+                                                                   {"--lang"}}) {
         Win32Options rejected;
         error.clear();
         EXPECT_FALSE(rejected.parse(bad, error)) << *bad.begin();

@@ -4,6 +4,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Game.h"
+#include "app/LanguageFiles.h"
 #include "app/SessionInput.h"
 #include "gfx/ImageSave.h"
 #include "platform/freetype/FreeTypeText.h"
@@ -24,6 +25,9 @@ int runHeadless(const CommandLine& options, std::vector<InputStep> input, std::o
         return 1;
     }
     Game game(text.get());
+    if (!options.lang.empty() && !useLanguage(game, options.lang, err)) {
+        return 1;
+    }
     // No dialogs: the data file's error report goes to standard error by itself.
     if (!game.start(nullptr, nullptr)) {
         return -1;

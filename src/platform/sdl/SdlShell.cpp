@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "app/FrameSchedule.h"
+#include "app/LanguageFiles.h"
 #include "app/Screenshot.h"
 #include "data/TextEncoding.h"
 #include "platform/sdl/ScreenshotFolder.h"
@@ -53,6 +54,9 @@ int SdlShell::run() {
     if (!session_.open(options_.input, options_.record, options_.seed,
                        static_cast<std::uint32_t>(std::time(nullptr)), error, options_.start)) {
         std::cerr << "velkaros: " << error << '\n';
+        return 1;
+    }
+    if (!options_.lang.empty() && !useLanguage(*game_, options_.lang, std::cerr)) {
         return 1;
     }
     if (!game_->start(&dialogs_, audio_.get())) {

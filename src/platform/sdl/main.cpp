@@ -11,6 +11,7 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
+#include "app/TranslatorCommands.h"
 #include "autoplay/BalanceRun.h"
 #include "data/ScriptCheck.h"
 #include "platform/headless/HeadlessShell.h"
@@ -40,7 +41,8 @@ int main(int argc, char** argv) {
             file = full.string();
         }
     };
-    for (std::string* file : {&options.screenshot, &options.input, &options.record}) {
+    for (std::string* file :
+         {&options.screenshot, &options.input, &options.record, &options.potFile}) {
         fromStart(*file);
     }
     for (CommandLine::FrameShot& shot : options.frameShots) {
@@ -55,6 +57,12 @@ int main(int argc, char** argv) {
         std::cerr << "velkaros: cannot use the game folder '" << options.dataDir
                   << "': " << std::strerror(errno) << '\n';
         return 1;
+    }
+    if (options.pot) {
+        return runTemplate(options.checkFile, options.potFile, std::cout, std::cerr);
+    }
+    if (options.check && !options.lang.empty()) {
+        return runTranslationCheck(options.checkFile, options.lang, std::cout);
     }
     if (options.check) {
         return runScriptCheck(options.checkFile, std::cout);

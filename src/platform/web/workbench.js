@@ -37,7 +37,7 @@ window.VkWorkbench = (function () {
         VkMods.openZip(file);
       }
     });
-    body.appendChild(VkEditor.build());
+    document.getElementById("page").appendChild(VkEditor.build());
     if (!VkMods.zips) {
       document.getElementById("mod-open").hidden = true;
       document.querySelector("#workbench [name=download]").hidden = true;

@@ -10,7 +10,8 @@ bool Win32Options::parse(const std::vector<std::string>& arguments, std::string&
             mute = true;
             continue;
         }
-        if (option != "--data" && option != "--seed" && option != "--frames") {
+        if (option != "--data" && option != "--seed" && option != "--frames" &&
+            option != "--lang") {
             error = "unknown option '" + option + "'";
             return false;
         }
@@ -22,6 +23,8 @@ bool Win32Options::parse(const std::vector<std::string>& arguments, std::string&
         long long number = 0;
         if (option == "--data") {
             dataDir = value;
+        } else if (option == "--lang") {
+            lang = value;
         } else if (option == "--seed") {
             if (!readWholeNumber(value, 0, 4294967295LL, number)) {
                 error = "--seed needs a whole number from 0 to 4294967295, not '" + value + "'";

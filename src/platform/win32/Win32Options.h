@@ -10,8 +10,10 @@
 //   --seed N     seed the random generator with N instead of the calendar time
 //   --mute       no sound output
 //   --frames N   run N frames, then keep showing the last picture (for window tests)
+//   --lang LL    play in the language of lang/LL.po
 struct Win32Options {
     std::string dataDir;
+    std::string lang;
     std::optional<std::uint32_t> seed;
     bool mute = false;
     int frames = 0;  // 0: no limit

@@ -64,6 +64,11 @@ int Win32Shell::run(int showCommand) {
 }
 
 bool Win32Shell::start() {
+    std::string error;
+    if (!options_.lang.empty() && !game_->setLanguage(options_.lang, error)) {
+        dialogs_.messageBox(error, "");
+        return false;
+    }
     if (!game_->start(&dialogs_, options_.mute ? nullptr : &audio_)) {
         return false;
     }

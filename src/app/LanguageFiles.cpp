@@ -1,0 +1,98 @@
+#include "app/LanguageFiles.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "app/Game.h"
+#include "text/PoFile.h"
+#include "text/Translation.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kLanguageFolder = "lang";
+
+std::string languageList() {
+    const std::vector<std::string> codes = availableLanguages();
+    if (codes.empty()) {
+        return "there are none in lang/";
+    }
+    std::string list = "there are:";
+    for (const std::string& code : codes) {
+        list += " " + code;
+    }
+    return list;
+}
+
+}  // namespace
+
+bool isLanguageCode(std::string_view code) {
+    return !code.empty() && code.size() <= 16 && std::all_of(code.begin(), code.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+               c == '_' || c == '-' || c == '@';
+    });
+}
+
+std::vector<std::string> availableLanguages() {
+    std::vector<std::string> codes;
+    std::error_code failed;
+    for (fs::directory_iterator it(kLanguageFolder, failed), end; !failed && it != end;
+         it.increment(failed)) {
+        const fs::path& path = it->path();
+        const std::string code = path.stem().string();
+        if (path.extension() == ".po" && isLanguageCode(code)) {
+            codes.push_back(code);
+        }
+    }
+    std::sort(codes.begin(), codes.end());
+    return codes;
+}
+
+std::string languageFilePath(std::string_view code) {
+    return std::string(kLanguageFolder) + "/" + std::string(code) + ".po";
+}
+
+bool loadLanguage(std::string_view code, Translation& translation, std::string& error) {
+    if (!isLanguageCode(code)) {
+        error = "'" + std::string(code) + "' is no language code; " + languageList();
+        return false;
+    }
+    std::string bytes;
+    if (!readLanguageFile(code, bytes)) {
+        error = "no translation '" + std::string(code) + "' (" + languageFilePath(code) + "); " +
+                languageList();
+        return false;
+    }
+    translation = Translation::fromPo(bytes);
+    return true;
+}
+
+bool readLanguageFile(std::string_view code, std::string& bytes) {
+    if (!isLanguageCode(code)) {
+        return false;
+    }
+    std::ifstream file(languageFilePath(code), std::ios::binary);
+    if (!file) {
+        return false;
+    }
+    // No more than the reader takes (it refuses a longer file), so a huge file costs nothing.
+    bytes.assign(PoFile::kMaxFileBytes + 1, '\0');
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    return true;
+}
+
+bool useLanguage(Game& game, const std::string& code, std::ostream& err) {
+    std::string error;
+    if (!game.setLanguage(code, error)) {
+        err << "velkaros: " << error << '\n';
+        return false;
+    }
+    for (const Translation::Problem& problem : game.translation().problems()) {
+        err << languageFilePath(code) << ':' << problem.line << ": " << problem.message << '\n';
+    }
+    return true;
+}
