@@ -98,7 +98,7 @@ vk_web_module(vk_freetype platform/freetype vk_gfx vk_freetype_lib)
 # The page's program: the web shell with the desktop shell's keys, pads and audio output.
 set(web_shell_sources)
 foreach(file web/WebMain.cpp web/WebShell.cpp web/WebPage.cpp web/WebDialogs.cpp web/WebFacts.cpp
-             web/WebExports.cpp sdl/SdlKeySource.cpp sdl/SdlGamepad.cpp sdl/SdlAudioOut.cpp
+             web/WebExports.cpp web/WebModZip.cpp sdl/SdlKeySource.cpp sdl/SdlGamepad.cpp sdl/SdlAudioOut.cpp
              sdl/SdlEventHandler.cpp)
     list(APPEND web_shell_sources ${VK_SOURCE_ROOT}/platform/${file})
 endforeach()
@@ -116,7 +116,7 @@ file(WRITE ${PROJECT_BINARY_DIR}/sdl-library-functions.json
 target_link_options(velkaros PRIVATE -fexceptions -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1
     -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${PROJECT_BINARY_DIR}/sdl-library-functions.json
     -sFORCE_FILESYSTEM=1 -sEXPORTED_RUNTIME_METHODS=FS,UTF8ToString,ccall,callMain,HEAPU8
-    -sEXPORTED_FUNCTIONS=_main,_velkaros_dialog_closed,_velkaros_music_arrived,_velkaros_page_visible,_velkaros_touch_button,_velkaros_reload,_velkaros_facts,_velkaros_utf8_to_sjis,_velkaros_converted
+    -sEXPORTED_FUNCTIONS=_main,_velkaros_dialog_closed,_velkaros_music_arrived,_velkaros_page_visible,_velkaros_touch_button,_velkaros_reload,_velkaros_facts,_velkaros_utf8_to_sjis,_velkaros_converted,_velkaros_unpack_mod,_velkaros_write_zip
     -sINITIAL_MEMORY=33554432)
 set_target_properties(velkaros PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/game
                                           SUFFIX .js)

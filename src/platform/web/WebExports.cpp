@@ -1,16 +1,19 @@
-// What the page's workbench asks of the program besides the game (src/platform/web/*.js).
-// Each returns its result in memory the page reads before its next call.
+// What the page asks of the program besides the game (src/platform/web/*.js): Shift-JIS for
+// the editor's text and the mod zips. Each returns its result in memory the page reads before
+// its next call.
 #include <emscripten.h>
 
 #include <algorithm>
 #include <string>
 #include <string_view>
 
+#include "platform/web/WebModZip.h"
 #include "text/Utf8ToSjis.h"
 
 namespace {
 
 std::string converted;
+std::string message;
 
 }  // namespace
 
@@ -33,4 +36,18 @@ extern "C" EMSCRIPTEN_KEEPALIVE int velkaros_utf8_to_sjis(const char* utf8) {
 
 extern "C" EMSCRIPTEN_KEEPALIVE const char* velkaros_converted() {
     return converted.c_str();
+}
+
+// A mod chosen in the page: every file of the zip into folder. Empty, or the refusal.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* velkaros_unpack_mod(const char* zipFile,
+                                                                const char* folder) {
+    message = WebModZip::unpack(zipFile, folder);
+    return message.c_str();
+}
+
+// Download: every file under folder into a new zip. Empty, or what went wrong.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* velkaros_write_zip(const char* folder,
+                                                               const char* zipFile) {
+    message = WebModZip::pack(folder, zipFile);
+    return message.c_str();
 }

@@ -8,13 +8,6 @@
 "use strict";
 window.VkMods = (function () {
   const kFolder = "/mod";
-  const kZipFile = "/mod-new.zip";
-  // Until the program takes --mod, the page lays the mod's files over /game itself, keeping
-  // the base game's own.
-  const kModOption = false;
-  // Zips need the program's zip reader and writer, which it does not have yet.
-  const kZips = false;
-  const originals = {};
   let current = null;  // the record: { name, source, files: { "image/a.png": Uint8Array } }
   let pending = null;  // a zip to unpack before the game starts: { name, source, bytes }
   let failure = "";    // why the zip could not be read
@@ -34,9 +27,6 @@ window.VkMods = (function () {
     current = (await VkStorage.get("mod")) || null;
     const address = params.get("mod");
     if (address !== null) {
-      if (!kZips) {
-        throw new Error("This page does not open mod zips yet: " + address);
-      }
       if (!besidePage(address)) {
         throw new Error("The mod must be a file beside the page: " + address);
       }
@@ -55,25 +45,14 @@ window.VkMods = (function () {
     }
   }
 
-  // A file into the mod's folder (and over the game folder, see kModOption).
+  // A file into the mod's folder.
   function place(fs, path, bytes) {
     makeFolders(fs, kFolder + "/" + path);
     fs.writeFile(kFolder + "/" + path, bytes);
-    if (!kModOption) {
-      const base = "/game/" + path;
-      if (!(path in originals)) {
-        originals[path] = fs.analyzePath(base).exists ? fs.readFile(base) : null;
-      }
-      makeFolders(fs, base);
-      fs.writeFile(base, bytes);
-    }
   }
 
   // The base game's file, or null.
   function baseFile(path) {
-    if (path in originals) {
-      return originals[path];
-    }
     const base = "/game/" + path;
     return program && program.FS.analyzePath(base).exists ? program.FS.readFile(base) : null;
   }
@@ -121,32 +100,25 @@ window.VkMods = (function () {
   async function unpackPending(module) {
     program = module;
     if (!pending) {
-      if (!kModOption) {
-        // The game folder is there only now, after the preRun.
-        for (const [path, bytes] of Object.entries(current ? current.files : {})) {
-          place(module.FS, path, bytes);
-        }
-      }
       return true;
     }
     const zip = pending;
     pending = null;
     await VkStorage.remove("pending");
     const fs = module.FS;
-    fs.writeFile(kZipFile, zip.bytes);
+    // Under its own name, which the reader's refusals name.
+    makeFolders(fs, "/zips/x");
+    const safe = zip.name.replace(/[^A-Za-z0-9._-]/g, "_");
+    const zipFile = "/zips/" + (/^\.*$/.test(safe) ? "mod.zip" : safe);
+    fs.writeFile(zipFile, zip.bytes);
     const error = module.ccall("velkaros_unpack_mod", "string", ["string", "string"],
-                               [kZipFile, kFolder]);
-    fs.unlink(kZipFile);
+                               [zipFile, kFolder]);
+    fs.unlink(zipFile);
     if (error) {
       failure = "The mod " + zip.name + " cannot be read:\n" + error;
       return false;
     }
     current = { name: zip.name, source: zip.source, files: readFolder(fs, kFolder) };
-    if (!kModOption) {
-      for (const [path, bytes] of Object.entries(current.files)) {
-        place(fs, path, bytes);
-      }
-    }
     // A new mod: the workbench's unapplied text was for the one before.
     await VkStorage.remove("draft");
     await VkStorage.put("mod", current);
@@ -166,7 +138,11 @@ window.VkMods = (function () {
   // A zip the player chose or dropped: kept, and the page starts again on it.
   async function openZip(file) {
     const bytes = new Uint8Array(await file.arrayBuffer());
-    await VkStorage.put("pending", { name: file.name, source: "file:" + file.name, bytes });
+    // The page starts again to play it, and finds it in its storage.
+    if (!(await VkStorage.put("pending", { name: file.name, source: "file:" + file.name, bytes }))) {
+      alert("This browser keeps nothing for the page (a private window?), so it cannot open a mod.");
+      return;
+    }
     restart(true);
   }
 
@@ -179,7 +155,6 @@ window.VkMods = (function () {
   }
 
   return {
-    zips: kZips,
     besidePage,
     prepare,
     install,
@@ -189,7 +164,7 @@ window.VkMods = (function () {
     restart,
     failure: () => failure,
     // The program's arguments that lay the mod over the game folder.
-    args: () => (kModOption ? ["--mod", kFolder] : []),
+    args: () => ["--mod", kFolder],
     name: () => (current ? current.name : ""),
     has: (path) => Boolean(current && current.files[path]),
     // A game file as the game reads it: the mod's, else the base game's; null when neither.

@@ -35,7 +35,9 @@ window.VkStorage = (function () {
     // The record, or undefined. A browser without storage (a private window may refuse it)
     // reads as empty: the page then plays the base game.
     get: (name) => run("readonly", (store) => store.get(name)).catch(() => undefined),
-    put: (name, value) => run("readwrite", (store) => store.put(value, name)),
-    remove: (name) => run("readwrite", (store) => store.delete(name)),
+    // True when kept; false when the browser refuses (the page then works on without it).
+    put: (name, value) => run("readwrite", (store) => store.put(value, name)).then(() => true,
+                                                                                 () => false),
+    remove: (name) => run("readwrite", (store) => store.delete(name)).catch(() => undefined),
   };
 })();

@@ -33,15 +33,11 @@ window.VkWorkbench = (function () {
     addEventListener("drop", (event) => {
       event.preventDefault();
       const file = event.dataTransfer && event.dataTransfer.files[0];
-      if (file && VkMods.zips && /\.zip$/i.test(file.name)) {
+      if (file && /\.zip$/i.test(file.name)) {
         VkMods.openZip(file);
       }
     });
     document.getElementById("page").appendChild(VkEditor.build());
-    if (!VkMods.zips) {
-      document.getElementById("mod-open").hidden = true;
-      document.querySelector("#workbench [name=download]").hidden = true;
-    }
     let shown = false;
     try {
       shown = localStorage.getItem(kPanelShown) === "1";
@@ -67,7 +63,14 @@ window.VkWorkbench = (function () {
     },
     // In the program's onRuntimeInitialized: unpack, fill the editor, start the game.
     async run(module, args, started) {
-      if (!(await VkMods.unpackPending(module))) {
+      let unpacked = false;
+      try {
+        unpacked = await VkMods.unpackPending(module);
+      } catch (error) {
+        module.velkarosPage.showReport("", "The mod cannot be read: " + error);
+        return;
+      }
+      if (!unpacked) {
         module.velkarosPage.showReport("", VkMods.failure());
         return;
       }
