@@ -124,8 +124,86 @@ export async function workbench(browser, address, site, { velkaros, game, check 
   const kept = await page.evaluate(() => document.querySelector("#workbench textarea").value);
   check(result.same && kept === edited, "workbench: a reload keeps the mod and its text",
     result.detail);
+  // Download: a zip of script.dat and the changed picture, which the desktop's --mod plays
+  // with the page's first picture.
+  const downloaded = await page.evaluate(async () => {
+    document.querySelector("#workbench [name=download]").click();
+    const link = document.querySelector("#workbench a.wb-file");
+    const bytes = new Uint8Array(await (await fetch(link.href)).arrayBuffer());
+    return { name: link.download, bytes: Array.from(bytes) };
+  });
+  const downloadFile = path.join(work, "downloaded.zip");
+  fs.writeFileSync(downloadFile, Buffer.from(downloaded.bytes));
+  const entries = execFileSync("unzip", ["-Z1", downloadFile], { encoding: "utf8" })
+    .trim().split("\n").sort();
+  check(entries.join() === "image/face_pururin.png,script.dat",
+    "workbench: Download holds script.dat and the changed picture", entries.join());
+  const downloadShot = headlessShot(velkaros, site, "downloaded.png",
+    ["--data", game, "--mod", downloadFile, "--frames", String(kShot)]);
+  result = await comparePictures(page, kShot, downloadShot);
+  check(result.same, "workbench: the downloaded zip plays the page's first picture under --mod",
+    result.detail);
   check(errors.length === 0, "workbench: no script errors", errors.join("; "));
   await context.close();
+}
+
+// Mods as zips: one opened with Mod… (the page's file input) and one given by ?mod= show the
+// mod's first picture; a zip the game's reader refuses shows its report and the way back.
+export async function zipMods(browser, address, site, { velkaros, game, check }) {
+  const work = path.join(site, "mods");
+  fs.mkdirSync(work, { recursive: true });
+  const renamed = readScript(game).replace("name プルリン", "name テストン");
+  const { zip, laid } = makeMod(game, work, "testmod", {
+    "script.dat": toSjis(renamed),
+    "image/face_pururin.png": fs.readFileSync(path.join(game, "image/face_gonza.png")),
+  });
+  const modShot = headlessShot(velkaros, site, "testmod-first.png",
+    ["--data", laid, "--frames", String(kShot)]);
+
+  const context = await browser.createBrowserContext();
+  const { page, errors } = await openPage(context, `${address}index.html?seed=7&scale=1`);
+  await waitForFrame(page, 2, 30000);
+  const input = await page.$("#mod-file");
+  await Promise.all([page.waitForNavigation({ waitUntil: "load" }), input.uploadFile(zip)]);
+  await pictureAt(page, kShot);
+  let result = await comparePictures(page, kShot, modShot);
+  const name = await page.evaluate(() => document.getElementById("mod-name").textContent);
+  check(result.same && name === "Mod: testmod.zip",
+    "mods: a zip opened with Mod… shows the mod's first picture", `${name} ${result.detail}`);
+
+  // A zip that is no zip, dropped onto the page: the reader's refusal, and a way back to the
+  // base game.
+  const bad = path.join(work, "broken.zip");
+  fs.writeFileSync(bad, fs.readFileSync(zip).subarray(0, 100));
+  await Promise.all([page.waitForNavigation({ waitUntil: "load" }),
+    dropFile(page, "#canvas", bad)]);
+  await page.waitForFunction(() => document.getElementById("report").style.display === "block",
+    { timeout: 30000 });
+  const refused = await page.evaluate(() => ({
+    text: document.querySelector("#report div").textContent,
+    back: !document.querySelector("#report .back").hidden,
+  }));
+  check(refused.text.includes("broken.zip") && refused.back,
+    "mods: a zip dropped that the game cannot read shows why, and the way back", JSON.stringify(refused));
+  await Promise.all([page.waitForNavigation({ waitUntil: "load" }), page.click("#report .back")]);
+  const shot = headlessShot(velkaros, site, "base-first.png",
+    ["--data", game, "--frames", String(kShot)]);
+  await pictureAt(page, kShot);
+  result = await comparePictures(page, kShot, shot);
+  check(result.same, "mods: back to the base game", result.detail);
+  check(errors.length === 0, "mods: no script errors", errors.join("; "));
+  await context.close();
+
+  // ?mod= beside the page, in a browser that has kept nothing.
+  fs.copyFileSync(zip, path.join(site, "testmod.zip"));
+  const other = await browser.createBrowserContext();
+  const { page: linked, errors: linkedErrors } = await openPage(other,
+    `${address}index.html?seed=7&scale=1&mod=testmod.zip`);
+  await pictureAt(linked, kShot);
+  result = await comparePictures(linked, kShot, modShot);
+  check(result.same, "mods: ?mod= shows the mod's first picture", result.detail);
+  check(linkedErrors.length === 0, "mods: ?mod= no script errors", linkedErrors.join("; "));
+  await other.close();
 }
 
 // A real drop of a file onto an element, through the DevTools protocol.

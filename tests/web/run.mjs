@@ -10,7 +10,7 @@ import path from "node:path";
 import { fileURLToPath } from "node:url";
 import puppeteer from "puppeteer-core";
 
-import { workbench } from "./mods.mjs";
+import { workbench, zipMods } from "./mods.mjs";
 import { comparePictures, openPage, serve, waitForFrame } from "./page.mjs";
 import { offline, phoneLayout, phoneTouch, slowLine } from "./phone.mjs";
 
@@ -245,6 +245,7 @@ async function main() {
     if (!only || only === "broken") await brokenData(browser);
     if (!only || only === "mods") {
       await workbench(browser, served.address, site, { velkaros, game, check });
+      await zipMods(browser, served.address, site, { velkaros, game, check });
     }
   } catch (error) {
     check(false, "the tests ran to the end", String((error && error.stack) || error));
