@@ -30,9 +30,6 @@
 // page's editor reloads the data (reload(), the desktop's F5).
 class WebShell final : private SdlEventHandler::Host {
 public:
-    static constexpr const char* kTitle = "ケルモラのラスト風バトルシステム";
-    static constexpr const char* kAboutCaption = "バージョン情報";
-
     explicit WebShell(const CommandLine& options);
     ~WebShell();
     WebShell(const WebShell&) = delete;
