@@ -108,6 +108,32 @@ try {
   console.log(`frames: ${game.frames.toFixed(1)} per second`);
   console.log(`cpu of the tab (renderer): ${game.renderer.toFixed(2)}% of one core over ${seconds} s`);
   console.log(`cpu of the whole browser: ${whole.toFixed(2)}% of one core`);
+  await page.close();
+
+  // A first visit over a slow line (200 KB/s, no cache, no service worker yet): when the first
+  // picture shows and when the music has arrived.
+  const fresh = await browser.createBrowserContext();
+  const slow = await fresh.newPage();
+  const cdp = await slow.createCDPSession();
+  await cdp.send("Network.enable");
+  await cdp.send("Network.emulateNetworkConditions", { offline: false, latency: 0,
+    downloadThroughput: 200000, uploadThroughput: 200000 });
+  await slow.evaluateOnNewDocument(() => {
+    window.budget = { first: null };
+    document.addEventListener("gameframe", () => {
+      window.budget.first = window.budget.first ?? performance.now();
+    });
+  });
+  await slow.goto(`${address}index.html`, { waitUntil: "load", timeout: 120000 });
+  await slow.waitForFunction(() => window.budget.first !== null, { timeout: 120000 });
+  await slow.waitForFunction(() => performance.getEntriesByName(
+    new URL("sound/kelmora.wav", location.href).href).length > 0, { timeout: 120000 });
+  const line = await slow.evaluate(() => ({ first: window.budget.first,
+    music: performance.getEntriesByName(new URL("sound/kelmora.wav", location.href).href)[0]
+      .responseEnd }));
+  console.log(`at 200 KB/s: first picture ${(line.first / 1000).toFixed(1)} s after navigation ` +
+    `began, the music there at ${(line.music / 1000).toFixed(1)} s`);
+  await fresh.close();
   console.log(`cpu of the bare page's tab (30 Hz timer, 5 pictures a second): ` +
     `${bareUse.renderer.toFixed(2)}%; the game's is ${(game.renderer / bareUse.renderer).toFixed(2)} times that`);
 } finally {

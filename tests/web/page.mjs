@@ -73,8 +73,12 @@ function instrument(strip) {
   };
 }
 
-export async function openPage(browser, url) {
+// A new page at the address; viewport (puppeteer's) sets the screen, touch and pixel ratio.
+export async function openPage(browser, url, viewport = null) {
   const page = await browser.newPage();
+  if (viewport) {
+    await page.setViewport(viewport);
+  }
   const errors = [];
   page.on("pageerror", (error) => errors.push(String(error)));
   await page.evaluateOnNewDocument(instrument, kStrip);

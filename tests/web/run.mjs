@@ -11,6 +11,7 @@ import { fileURLToPath } from "node:url";
 import puppeteer from "puppeteer-core";
 
 import { comparePictures, openPage, serve, waitForFrame } from "./page.mjs";
+import { phoneLayout, phoneTouch } from "./phone.mjs";
 
 const [pageDir, programDir, linuxDir, workDir] = process.argv.slice(2).map((p) => path.resolve(p));
 if (!workDir) {
@@ -264,6 +265,10 @@ async function main() {
     if (!only || only === "playthroughs") await playthroughs(browser, served.address, site);
     if (!only || only === "keys") await realKeys(browser, served.address, site);
     if (!only || only === "page") await pageAndSound(browser, served.address);
+    if (!only || only === "phone") {
+      await phoneLayout(browser, served.address, check);
+      await phoneTouch(browser, served.address, site, game, velkaros, check);
+    }
     if (!only || only === "broken") await brokenData(browser);
     if (!only || only === "lang") await language(browser, served.address, site);
   } catch (error) {
