@@ -1,5 +1,5 @@
 // The page's language: ?lang=LL plays the translation lang/LL.po of the game folder (the
-// game's --lang LL), and a switch in the corner chooses one and remembers it in the browser.
+// game's --lang LL), and a switch in the top left corner chooses one and remembers it in the browser.
 // Without either the game is the original Japanese. index.html adds languageArguments() to
 // the game's arguments.
 "use strict";
@@ -27,7 +27,7 @@ var velkarosLanguage = (function () {
     select.id = "language";
     select.title = "Language";
     select.setAttribute("aria-label", "Language");
-    select.style.cssText = "position: fixed; top: 0.3em; right: 0.3em; font-size: 0.8em;";
+    select.style.cssText = "position: fixed; top: 0.3em; left: 0.3em; font-size: 0.8em;";
     const current = chosen(params);
     for (const [code, name] of [["", "日本語"], ...Object.entries(languages)]) {
       const option = new Option(name, code, false, code === current);
