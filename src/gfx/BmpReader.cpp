@@ -31,15 +31,14 @@ std::uint16_t u16At(const std::uint8_t* bytes, std::size_t offset) {
     return static_cast<std::uint16_t>(bytes[offset] | bytes[offset + 1] << 8);
 }
 
-// Reads the file, or its first kMaxFileBytes; false when it cannot be opened. fileSize is the
-// size of the whole file.
-bool readFile(const std::string& fileName, std::vector<std::uint8_t>& bytes, long long& fileSize) {
+// Reads the file, or its first kMaxFileBytes; false when it cannot be opened.
+bool readFile(const std::string& fileName, std::vector<std::uint8_t>& bytes) {
     std::ifstream in(gamePath(fileName), std::ios::binary);
     if (!in) {
         return false;
     }
     in.seekg(0, std::ios::end);
-    fileSize = static_cast<long long>(in.tellg());
+    const auto fileSize = static_cast<long long>(in.tellg());
     in.seekg(0, std::ios::beg);
     if (fileSize < 0 || !in) {
         return false;
@@ -132,10 +131,9 @@ bool readDirectImage(Image& image, ByteCursor& cursor, std::uint32_t pixelOffset
     return true;
 }
 
-// The reader proper over the bytes held; fileSize is the size of the whole file, of which
-// bytes may be only the first kMaxFileBytes. A picture of more than maxPixels pixels is
-// refused before the image is touched.
-PictureRead decodeBmp(Image& image, const std::uint8_t* bytes, std::size_t size, long long fileSize,
+// The reader proper over the bytes held (of a longer file, the first kMaxFileBytes). A picture
+// of more than maxPixels pixels is refused before the image is touched.
+PictureRead decodeBmp(Image& image, const std::uint8_t* bytes, std::size_t size,
                       long long maxPixels) {
     if (size < kFileHeaderSize + kInfoHeaderSize || bytes[0] != 'B' || bytes[1] != 'M') {
         return PictureRead::Failed;
@@ -154,11 +152,9 @@ PictureRead decodeBmp(Image& image, const std::uint8_t* bytes, std::size_t size,
         static_cast<long long>(width) * height > kMaxImagePixels) {
         return PictureRead::Failed;
     }
-    // A picture whose pixels could not fit in the file even without padding is not a
-    // shortened file but a broken header: refuse it rather than allocate for it.
-    if (static_cast<long long>(width) * height * bitCount / 8 > fileSize) {
-        return PictureRead::Failed;
-    }
+    // A file that ends before its pixels do still loads, the missing pixels repeating the last
+    // value read; what a lying header can make us allocate is bounded by the limits above and
+    // the caller's maxPixels, not by the length of the file.
     if (static_cast<long long>(width) * height > maxPixels) {
         return PictureRead::OverLimit;
     }
@@ -180,11 +176,10 @@ PictureRead decodeBmp(Image& image, const std::uint8_t* bytes, std::size_t size,
 
 PictureRead readBmp(Image& image, const std::string& fileName, long long maxPixels) {
     std::vector<std::uint8_t> bytes;
-    long long fileSize = 0;
-    if (!readFile(fileName, bytes, fileSize)) {
+    if (!readFile(fileName, bytes)) {
         return PictureRead::Failed;
     }
-    return decodeBmp(image, bytes.data(), bytes.size(), fileSize, maxPixels);
+    return decodeBmp(image, bytes.data(), bytes.size(), maxPixels);
 }
 
 bool loadBmp(Image& image, const std::string& fileName) {
@@ -192,6 +187,5 @@ bool loadBmp(Image& image, const std::string& fileName) {
 }
 
 bool loadBmpFromMemory(Image& image, const std::uint8_t* data, std::size_t size) {
-    return decodeBmp(image, data, size, static_cast<long long>(size), kMaxImagePixels) ==
-           PictureRead::Loaded;
+    return decodeBmp(image, data, size, kMaxImagePixels) == PictureRead::Loaded;
 }

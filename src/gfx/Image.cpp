@@ -1,6 +1,7 @@
 #include "gfx/Image.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <typeinfo>
 
@@ -67,6 +68,27 @@ void Image::sharePixels(const Image& source) {
     clipY1_ = height_;
 }
 
+void Image::copyPixels() {
+    const std::size_t count = static_cast<std::size_t>(width_) * height_;
+    std::shared_ptr<Pixel[]> own(new Pixel[count]);
+    std::copy_n(pixels_, count, own.get());
+    owned_ = std::move(own);
+    pixels_ = owned_.get();
+}
+
+bool Image::sharesStorageWith(const Image& other) const {
+    if (pixels_ == nullptr || other.pixels_ == nullptr) {
+        return false;
+    }
+    // Addresses as numbers: comparing pointers into different blocks is not defined.
+    const auto begin = reinterpret_cast<std::uintptr_t>(pixels_);
+    const auto end = begin + static_cast<std::uintptr_t>(width_) * height_ * sizeof(Pixel);
+    const auto otherBegin = reinterpret_cast<std::uintptr_t>(other.pixels_);
+    const auto otherEnd =
+        otherBegin + static_cast<std::uintptr_t>(other.width_) * other.height_ * sizeof(Pixel);
+    return begin < otherEnd && otherBegin < end;
+}
+
 void Image::setClip(int x0, int y0, int x1, int y1) {
     if (x0 < 0 || x1 > width_ || y0 < 0 || y1 > height_) {
         return;
@@ -85,6 +107,7 @@ void Image::fillRect(Pixel value, int x0, int y0, int x1, int y1) {
     if (left >= right || top >= bottom) {
         return;
     }
+    ownPixels();
     if (left == 0 && right == width_) {
         // Whole rows lie next to each other in storage, in either row order: one block.
         const int firstStored = bottomUp_ ? height_ - bottom : top;
@@ -113,6 +136,7 @@ void Image::drawTo(Image& target, int x, int y) const {
     const int sy = static_cast<int>(static_cast<long long>(dy0) - y + clipY0_);
     const int count = dx1 - dx0;
     const auto length = static_cast<std::size_t>(count);
+    target.ownPixels();
     // Row offsets into each image's storage step by a whole row, down or up as each image's
     // order says; only offsets of rows inside the images are ever turned into addresses.
     Pixel* const toPixels = target.pixels_;
@@ -122,9 +146,10 @@ void Image::drawTo(Image& target, int x, int y) const {
     const std::ptrdiff_t toStep = target.bottomUp_ ? -target.width_ : target.width_;
     const std::ptrdiff_t fromStep = bottomUp_ ? -width_ : width_;
     const int rows = dy1 - dy0;
-    // An image drawn onto itself may overlap itself: only the pixel rule, left to right and
-    // top to bottom, says what that gives.
-    const RowRule rule = this == &target ? RowRule{} : rowRule();
+    // An image drawn onto its own pixels may overlap itself: only the pixel rule, left to right
+    // and top to bottom, says what that gives. (A target that shared the source's picture has
+    // pixels of its own by now; storage a subclass provides may still overlap.)
+    const RowRule rule = sharesStorageWith(target) ? RowRule{} : rowRule();
     switch (rule.kind) {
         case RowRule::Kind::Copy:
             if (length > PixelRows::kShortRun) {

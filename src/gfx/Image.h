@@ -26,9 +26,10 @@ public:
     // Negative sizes change nothing; otherwise the image gets new zeroed pixels and a clip
     // rectangle covering all of it.
     virtual void resize(int width, int height);
-    // Shows the source's picture without copying it: both images use the same pixels from then
-    // on, and the clip rectangle covers all of it. Only for pictures nothing draws into any
-    // more (the pictures of the data file); a later resize gives this image pixels of its own.
+    // Shows the source's picture without copying it: both images read the same pixels, and the
+    // clip rectangle covers all of it. Sharing is invisible: the first write to either image (a
+    // fill, a blit into it, setPixel, the writable row or data, a resize) gives that image
+    // pixels of its own, so each behaves as if it had read the picture by itself.
     void sharePixels(const Image& source);
     // Takes the rectangle only if it lies inside the image; otherwise keeps the old one.
     void setClip(int x0, int y0, int x1, int y1);
@@ -52,13 +53,25 @@ public:
 
     // Picture-coordinate access; the caller keeps (x, y) inside the image.
     Pixel pixel(int x, int y) const { return pixels_[index(x, y)]; }
-    void setPixel(int x, int y, Pixel value) { pixels_[index(x, y)] = value; }
-    // Start of picture row y (width pixels, left to right).
-    Pixel* row(int y) { return pixels_ + index(0, y); }
+    void setPixel(int x, int y, Pixel value) {
+        ownPixels();
+        pixels_[index(x, y)] = value;
+    }
+    // Start of picture row y (width pixels, left to right). The writable forms unshare first.
+    Pixel* row(int y) {
+        ownPixels();
+        return pixels_ + index(0, y);
+    }
     const Pixel* row(int y) const { return pixels_ + index(0, y); }
     // Storage order, row 0 first (the bottom row of the picture for bottom-up images).
-    Pixel* data() { return pixels_; }
+    Pixel* data() {
+        ownPixels();
+        return pixels_;
+    }
     const Pixel* data() const { return pixels_; }
+    // True when the two images read or write any pixel in common (an image and itself, or two
+    // images sharing one picture).
+    bool sharesStorageWith(const Image& other) const;
 
 protected:
     // How a blit moves this image's rows. transferPixel is the rule; the kinds the game ships
@@ -76,6 +89,13 @@ protected:
 
 private:
     int index(int x, int y) const { return (bottomUp_ ? height_ - 1 - y : y) * width_ + x; }
+    // Before any write: pixels shared with another image are copied, so the write stays here.
+    void ownPixels() {
+        if (owned_ != nullptr && owned_.use_count() > 1) {
+            copyPixels();
+        }
+    }
+    void copyPixels();
     // Moves count pixels of one row with transferPixel, left to right.
     void transferRowByPixel(Pixel* destination, const Pixel* source, int count) const;
 

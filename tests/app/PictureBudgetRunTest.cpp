@@ -90,7 +90,8 @@ TEST_F(PictureBudgetRun, LoadDecodesTheFileOnceAndKeepsToTheBudget) {
     const Image* first = data.imageTable().at("big0");
     ASSERT_EQ(first->width(), kSide);
     for (int i = 1; i < kNames; ++i) {
-        EXPECT_EQ(data.imageTable().at("big" + std::to_string(i))->data(), first->data()) << i;
+        const Image* other = data.imageTable().at("big" + std::to_string(i));
+        EXPECT_EQ(other->data(), first->data()) << i;
     }
     // 64 MB of picture, then 128 MB for the hero's face and its gray copy; the enemies' faces
     // would pass 256 MB and stay empty.

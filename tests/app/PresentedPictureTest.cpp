@@ -55,15 +55,17 @@ TEST(PresentedPicture, ForgetOrANewSizeSendsEverythingAgain) {
     EXPECT_TRUE(shown.update(picture).empty());
 }
 
-TEST(PresentedPicture, AnEmptyPictureSendsNothing) {
+TEST(PresentedPicture, AnEmptyPictureSendsNothingAndForgetsThePictureBefore) {
     PresentedPicture shown;
+    Image picture;
+    picture.resize(2, 2);
+    shown.update(picture);
     Image empty;
     EXPECT_TRUE(shown.update(empty).empty());
     Image noColumns;
     noColumns.resize(0, 5);
     EXPECT_TRUE(shown.update(noColumns).empty());
 
-    Image picture;
-    picture.resize(2, 2);
+    // The same picture as before the empty ones: the window no longer has it.
     expectRows(shown.update(picture), 0, 2);
 }

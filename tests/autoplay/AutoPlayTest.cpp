@@ -141,6 +141,12 @@ TEST(BalanceReport, CountsGroundsAndKeepsStuckGamesApart) {
     EXPECT_EQ(report.cleared(1), 1);
     EXPECT_EQ(report.cleared(2), 1);
     EXPECT_EQ(report.reached(3), 0);  // past the last ground
+    std::ostringstream table;
+    report.print(table);
+    // Ground 2: both finished games reached it, one cleared it; the stuck game is not counted.
+    EXPECT_NE(table.str().find("       2        2        1              50%  b\n"),
+              std::string::npos)
+        << table.str();
 }
 
 TEST(BalanceReport, AddsUpTheBattlesOfEveryHero) {

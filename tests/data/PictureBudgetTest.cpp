@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "data/DataManager.h"
@@ -172,7 +173,7 @@ TEST(ImageTest, SharedPixelsStayWhileAnyImageHoldsThem) {
     source->setClip(1, 0, 3, 2);
     Image shown;
     shown.sharePixels(*source);
-    EXPECT_EQ(shown.data(), source->data());
+    EXPECT_EQ(std::as_const(shown).data(), std::as_const(*source).data());
     EXPECT_EQ(shown.clipX0(), 0);  // the whole picture, as a fresh load gives it
     EXPECT_EQ(shown.clipX1(), 4);
     source.reset();
@@ -181,6 +182,50 @@ TEST(ImageTest, SharedPixelsStayWhileAnyImageHoldsThem) {
     Image other;
     other.sharePixels(shown);
     other.resize(1, 1);
-    EXPECT_NE(other.data(), shown.data());
+    EXPECT_NE(std::as_const(other).data(), std::as_const(shown).data());
     EXPECT_EQ(shown.pixel(0, 0), 0x123456u);
+}
+
+TEST(ImageTest, ImagesSharingAPictureBehaveAsSeparateCopies) {
+    // Two Image blocks naming one file share its pixels; whatever is written into one must
+    // look exactly as if each had read the file by itself.
+    Image decoded;
+    decoded.resize(40, 2);
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            decoded.setPixel(x, y, static_cast<Pixel>(0x010000 * y + x + 1));
+        }
+    }
+    Image separate;  // what a reading of its own would give
+    separate.resize(40, 2);
+    decoded.drawTo(separate, 0, 0);
+
+    Image first;
+    Image second;
+    first.sharePixels(decoded);
+    second.sharePixels(decoded);
+    Image expected;
+    expected.resize(40, 2);
+    separate.drawTo(expected, 0, 0);
+    decoded.drawTo(second, 1, 0);  // the source's pixels under the target's
+    separate.drawTo(expected, 1, 0);
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            ASSERT_EQ(second.pixel(x, y), expected.pixel(x, y)) << x << ", " << y;
+        }
+    }
+    first.drawTo(first, 1, 0);  // onto itself: the pixel order smears the first column
+    EXPECT_EQ(first.pixel(39, 0), 1u);
+
+    // None of the writes reached the decoded picture or another sharer.
+    Image third;
+    third.sharePixels(decoded);
+    third.fillRect(0xABCDEF, 0, 0, 40, 2);
+    third.setPixel(0, 0, 7);
+    third.row(1)[5] = 9;
+    EXPECT_EQ(third.pixel(1, 0), 0xABCDEFu);
+    for (int x = 0; x < 40; ++x) {
+        ASSERT_EQ(decoded.pixel(x, 0), static_cast<Pixel>(x + 1)) << x;
+        ASSERT_EQ(decoded.pixel(x, 1), static_cast<Pixel>(0x010000 + x + 1)) << x;
+    }
 }

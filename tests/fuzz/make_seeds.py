@@ -37,7 +37,7 @@ def bmp_seeds():
     put("bmp", "bad_header_only.bmp", b"BM" + bytes(20))
     put("bmp", "bad_huge_side.bmp", bmp(100000, 1, 24, bytes(64)))
     put("bmp", "bad_huge_area.bmp", bmp(16000, -16000, 32, bytes(64)))
-    put("bmp", "bad_size_beyond_file.bmp", bmp(1000, 1000, 24, bytes(64)))
+    put("bmp", "ok_size_beyond_file.bmp", bmp(1000, 1000, 24, bytes(64)))
     put("bmp", "bad_zero_bits.bmp", bmp(2, 2, 0, bytes(16)))
     put("bmp", "bad_1bit.bmp", bmp(8, 1, 1, bytes(4), b"\0\0\0\0\xff\xff\xff\0", 2))
     put("bmp", "bad_64bit.bmp", bmp(1, 1, 64, bytes(8)))

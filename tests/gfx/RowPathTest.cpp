@@ -41,13 +41,20 @@ private:
     std::uint32_t state_ = 12345;
 };
 
-// Fills an image with noise in which about a third of the pixels equal key.
+// Fills an image with noise in which about a quarter of the pixels equal key and another
+// quarter differ from it in the top byte alone (a key compared on fewer bits would skip them).
 void paint(Image& image, int width, int height, Dice& dice, Pixel key) {
     image.resize(width, height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const std::uint32_t r = dice.next();
-            image.setPixel(x, y, r % 3 == 0 ? key : r * 2654435761u);
+            Pixel value = r * 2654435761u;
+            if (r % 4 == 0) {
+                value = key;
+            } else if (r % 4 == 1) {
+                value = key ^ (((r >> 2) % 255 + 1) << 24);
+            }
+            image.setPixel(x, y, value);
         }
     }
 }

@@ -73,16 +73,21 @@ function instrument(strip) {
   };
 }
 
-// A new page at the address; viewport (puppeteer's) sets the screen, touch and pixel ratio.
-export async function openPage(browser, url, viewport = null) {
+// A new page of a browser (or a browser context) at the address. viewport (puppeteer's) sets
+// the screen, touch and pixel ratio; prepare(page) runs before the page is loaded.
+export async function openPage(browser, url,
+  { viewport = null, prepare = null, timeout = 30000 } = {}) {
   const page = await browser.newPage();
   if (viewport) {
     await page.setViewport(viewport);
   }
+  if (prepare) {
+    await prepare(page);
+  }
   const errors = [];
   page.on("pageerror", (error) => errors.push(String(error)));
   await page.evaluateOnNewDocument(instrument, kStrip);
-  await page.goto(url, { waitUntil: "load" });
+  await page.goto(url, { waitUntil: "load", timeout });
   return { page, errors };
 }
 

@@ -1,12 +1,12 @@
 // The page on a phone's screen (390 x 844 and 844 x 390 CSS pixels, 3 device pixels to one,
 // touch): where the picture and the on-screen controls lie, and real touch events (the
 // DevTools protocol's) played through the first screens as the headless game plays the same
-// presses.
+// presses; the page offline and installable; the first picture before the music.
 import { execFileSync } from "node:child_process";
 import fs from "node:fs";
 import path from "node:path";
 
-import { comparePictures, openPage, waitForFrame } from "./page.mjs";
+import { comparePictures, openPage, serve, waitForFrame } from "./page.mjs";
 
 export const portrait = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true,
                           hasTouch: true };
@@ -57,7 +57,7 @@ async function centre(page, selector) {
 
 export async function phoneLayout(browser, address, check) {
   for (const [name, viewport] of [["portrait", portrait], ["landscape", landscape]]) {
-    const { page, errors } = await openPage(browser, `${address}index.html`, viewport);
+    const { page, errors } = await openPage(browser, `${address}index.html`, { viewport });
     await waitForFrame(page, 3, 30000);
     const layout = await page.evaluate(layoutFaults);
     check(layout.faults.length === 0 && layout.buttons === 6 && layout.perPixel >= 4,
@@ -66,7 +66,7 @@ export async function phoneLayout(browser, address, check) {
     check(errors.length === 0, `phone ${name}: no script errors`, errors.join("; "));
     await page.close();
   }
-  const { page } = await openPage(browser, `${address}index.html`, desktop);
+  const { page } = await openPage(browser, `${address}index.html`, { viewport: desktop });
   await waitForFrame(page, 3, 30000);
   const layout = await page.evaluate(layoutFaults);
   check(layout.faults.length === 0 && layout.buttons === 0,
@@ -79,7 +79,7 @@ export async function phoneLayout(browser, address, check) {
 // direction; the menu strip answers taps; the first touch starts the sound.
 export async function phoneTouch(browser, address, site, game, velkaros, check) {
   const { page, errors } = await openPage(browser, `${address}index.html?seed=7&record=1`,
-    portrait);
+    { viewport: portrait });
   const cdp = await page.createCDPSession();
   const touch = (type, points) => cdp.send("Input.dispatchTouchEvent", {
     type, touchPoints: points.map((p, id) => ({ x: p.x, y: p.y, id })) });
@@ -148,4 +148,75 @@ export async function phoneTouch(browser, address, site, game, velkaros, check) 
   check(result.same, `touch: frame ${shotFrame} in the page is the headless game's`, result.detail);
   check(errors.length === 0, "touch: no script errors", errors.join("; "));
   await page.close();
+}
+
+// After a first visit the service worker has kept every file: with the server gone, a reload
+// starts the game. Chromium finds the page installable (manifest, icons, service worker).
+export async function offline(browser, pageDir, workDir, serveScript, check) {
+  const site = path.join(workDir, "offline-site");
+  fs.rmSync(site, { recursive: true, force: true });
+  fs.cpSync(pageDir, site, { recursive: true });
+  // Its own server (an origin of its own) in the browser's own profile: Chromium installs
+  // nothing from a private window.
+  const { address, server } = await serve(serveScript, site);
+  let running = server;
+  let page = null;
+  try {
+    const opened = await openPage(browser, `${address}index.html`, { viewport: portrait });
+    page = opened.page;
+    const errors = opened.errors;
+    await waitForFrame(page, 3, 30000);
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null,
+      { timeout: 30000 });
+    const cdp = await page.createCDPSession();
+    const { installabilityErrors } = await cdp.send("Page.getInstallabilityErrors");
+    const manifest = await cdp.send("Page.getAppManifest");
+    check(installabilityErrors.length === 0 && manifest.errors.length === 0,
+      "offline: Chromium finds the page installable",
+      JSON.stringify([installabilityErrors, manifest.errors]));
+    const gone = new Promise((r) => running.once("exit", r));
+    running.kill();
+    await gone;
+    running = null;
+    await page.reload({ waitUntil: "load" });
+    const frame = await waitForFrame(page, 3, 30000).catch(() => 0);
+    check(frame >= 3, "offline: with the server gone a reload starts the game");
+    check(errors.length === 0, "offline: no script errors", errors.join("; "));
+  } finally {
+    if (page) await page.close();
+    if (running) running.kill();
+  }
+}
+
+// Over a slow line the first picture does not wait for the music, which joins in later.
+export async function slowLine(browser, address, check) {
+  const context = await browser.createBrowserContext();
+  try {
+    const { page, errors } = await openPage(context, `${address}index.html`, {
+      prepare: async (page) => {
+        const cdp = await page.createCDPSession();
+        await cdp.send("Network.enable");
+        await cdp.send("Network.emulateNetworkConditions", { offline: false, latency: 20,
+          downloadThroughput: 1000000, uploadThroughput: 1000000 });
+      },
+      timeout: 60000,
+    });
+    await waitForFrame(page, 1, 60000);
+    const times = await (await page.waitForFunction(() => {
+      const music = performance.getEntriesByName(
+        new URL("sound/kelmora.wav", location.href).href)[0];
+      return music && { picture: window.velkarosTest.firstFrameAt, music: music.responseEnd };
+    }, { timeout: 60000 })).jsonValue();
+    check(times.picture < times.music, "slow line: the picture shows before the music has come",
+      JSON.stringify(times));
+    await page.keyboard.press("Space");
+    await page.waitForFunction(() => Module.SDL2.audioContext.state === "running",
+      { timeout: 5000 }).catch(() => {});
+    await new Promise((r) => setTimeout(r, 1500));
+    const loud = await page.evaluate(() => window.velkarosTest.loudBuffers);
+    check(loud > 0, "slow line: then the music plays", `${loud} buffers with sound`);
+    check(errors.length === 0, "slow line: no script errors", errors.join("; "));
+  } finally {
+    await context.close();
+  }
 }

@@ -11,7 +11,7 @@ import { fileURLToPath } from "node:url";
 import puppeteer from "puppeteer-core";
 
 import { comparePictures, openPage, serve, waitForFrame } from "./page.mjs";
-import { phoneLayout, phoneTouch } from "./phone.mjs";
+import { offline, phoneLayout, phoneTouch, slowLine } from "./phone.mjs";
 
 const [pageDir, programDir, linuxDir, workDir] = process.argv.slice(2).map((p) => path.resolve(p));
 if (!workDir) {
@@ -268,6 +268,8 @@ async function main() {
     if (!only || only === "phone") {
       await phoneLayout(browser, served.address, check);
       await phoneTouch(browser, served.address, site, game, velkaros, check);
+      await offline(browser, pageDir, workDir, serveScript, check);
+      await slowLine(browser, served.address, check);
     }
     if (!only || only === "broken") await brokenData(browser);
     if (!only || only === "lang") await language(browser, served.address, site);

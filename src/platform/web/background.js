@@ -1,12 +1,14 @@
 // What the page does around the game: the music is loaded on its own once the first picture
 // is up (a first visit then waits for the program and pictures only), and a hidden page does
-// no work at all: the game's loop and the sound stop until it is seen again.
+// no work at all: the game's loop and the sound stop until it is seen again. Once the music is
+// in (or known to be missing) the page hears "gamemusic".
 "use strict";
 (function () {
   const musicFile = "sound/kelmora.wav";
   const gameFolder = "/game/sound";
 
   function loadMusic() {
+    const done = () => document.dispatchEvent(new Event("gamemusic"));
     fetch(musicFile).then((response) => (response.ok ? response.arrayBuffer() : null))
       .then((bytes) => {
         // No music beside the page is silence, as a game folder without it.
@@ -21,7 +23,8 @@
         FS.writeFile(gameFolder + "/kelmora.wav", new Uint8Array(bytes));
         Module._velkaros_music_arrived();
       })
-      .catch(() => {});
+      .catch(() => {})
+      .finally(done);
   }
   document.addEventListener("gameframe", loadMusic, { once: true });
 
