@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    libpng-dev zlib1g-dev libfreetype-dev libsdl2-dev fonts-misaki
+    libpng-dev zlib1g-dev libzip-dev libfreetype-dev libsdl2-dev fonts-misaki
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-apps x11-utils xfonts-base openbox
     desktop-file-utils appstream man-db gettext

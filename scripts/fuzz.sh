@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# A time-boxed fuzzing campaign over the readers of outside files (data file, BMP, PNG, WAV, PO),
-# with clang's libFuzzer and the address and undefined-behaviour sanitizers, in build-fuzz.
-#   scripts/fuzz.sh [seconds-per-target] [target...]     (default 60 s; targets script bmp png wav po)
+# A time-boxed fuzzing campaign over the readers of outside files (data file, BMP, PNG, WAV, PO,
+# mod zip), with clang's libFuzzer and the address and undefined-behaviour sanitizers, in
+# build-fuzz.
+#   scripts/fuzz.sh [seconds-per-target] [target...]   (default 60 s; script bmp png wav po zip)
 # Each target starts from its seed corpus tests/fuzz/corpus/<target>/ and keeps what it learns
 # in build-fuzz/corpus/<target>/. A crash, leak or timeout is written to build-fuzz/crashes/;
 # copy it into the seed corpus once it is fixed, so every ./test.sh replays it.
@@ -14,7 +15,7 @@ scripts/deps.sh clang-14 libclang-rt-14-dev
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(script bmp png wav po)
+[ ${#targets[@]} -eq 0 ] && targets=(script bmp png wav po zip)
 
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -g -O1"

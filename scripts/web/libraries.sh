@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Fetches Debian's source packages of zlib, libpng, FreeType and SDL into $web/src and compiles
-# zlib, FreeType and SDL with emscripten into $web/deps (static, no tests, no docs). libpng is
+# Fetches Debian's source packages of zlib, libpng, FreeType, SDL and libzip into $web/src and
+# compiles zlib, FreeType, SDL and libzip with emscripten into $web/deps (static, no tests, no docs). libpng is
 # compiled by the game's own build from the unpacked source, as the Windows build does.
 # What is already there is kept: a second run fetches and builds nothing.
 #
@@ -33,6 +33,7 @@ fetch zlib zlib.h
 fetch libpng1.6 png.c
 fetch freetype CMakeLists.txt
 fetch libsdl2 CMakeLists.txt
+fetch libzip CMakeLists.txt
 
 # $1 name, $2 source folder, then the CMake options of that library.
 build() {
@@ -76,3 +77,14 @@ build freetype "$freetype_dir" -DBUILD_SHARED_LIBS=OFF -DFT_REQUIRE_ZLIB=ON \
 
 sdl_dir=$(source_dir libsdl2 CMakeLists.txt)
 build sdl2 "$sdl_dir" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF
+
+# libzip reads mod zips and writes the page's Download, over the zlib above: stored and
+# deflated files only, no encryption, no tools. Its configure step runs test programs to size
+# off_t and size_t, which emscripten's runner answers wrongly, so the sizes are given.
+libzip_dir=$(source_dir libzip CMakeLists.txt)
+build libzip "$libzip_dir" -DBUILD_SHARED_LIBS=OFF \
+    -DZLIB_LIBRARY="$deps/lib/libz.a" -DZLIB_INCLUDE_DIR="$deps/include" \
+    -DENABLE_COMMONCRYPTO=OFF -DENABLE_GNUTLS=OFF -DENABLE_MBEDTLS=OFF -DENABLE_OPENSSL=OFF \
+    -DENABLE_WINDOWS_CRYPTO=OFF -DENABLE_BZIP2=OFF -DENABLE_LZMA=OFF \
+    -DBUILD_TOOLS=OFF -DBUILD_REGRESS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_DOC=OFF \
+    -DHAVE_SIZEOF_OFF_T=TRUE -DSIZEOF_OFF_T=8 -DHAVE_SIZEOF_SIZE_T=TRUE -DSIZEOF_SIZE_T=4

@@ -22,6 +22,28 @@ fi
 png_dir=$(png_source)
 [ -n "$png_dir" ] || { echo "build.sh: no libpng source in $out/libpng" >&2; exit 1; }
 
+# libzip (the mod zips) from Debian's source package too, built once with its own CMake files
+# over libz-mingw-w64-dev's zlib: stored and deflated files only, no encryption, no tools.
+libzip=$out/libzip-install
+if [ ! -f "$libzip/lib/libzip.a" ]; then
+    zip_source() { find "$out/libzip" -mindepth 2 -maxdepth 2 -name CMakeLists.txt -printf '%h\n' 2>/dev/null | head -n 1; }
+    if [ -z "$(zip_source)" ]; then
+        mkdir -p "$out/libzip"
+        (cd "$out/libzip" && apt-get source -qq libzip)
+    fi
+    zip_dir=$(zip_source)
+    [ -n "$zip_dir" ] || { echo "build.sh: no libzip source in $out/libzip" >&2; exit 1; }
+    cmake -S "$zip_dir" -B "$out/libzip-build" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$libzip" -DBUILD_SHARED_LIBS=OFF \
+        -DENABLE_COMMONCRYPTO=OFF -DENABLE_GNUTLS=OFF -DENABLE_MBEDTLS=OFF -DENABLE_OPENSSL=OFF \
+        -DENABLE_WINDOWS_CRYPTO=OFF -DENABLE_BZIP2=OFF -DENABLE_LZMA=OFF \
+        -DBUILD_TOOLS=OFF -DBUILD_REGRESS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_DOC=OFF >/dev/null
+    cmake --build "$out/libzip-build" >/dev/null
+    cmake --install "$out/libzip-build" >/dev/null
+    rm -rf "$out/libzip-build"
+fi
+
 # The Linux build draws the content and writes the code page 932 table every platform shares.
 if [ ! -f "$linux/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$linux" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVK_WERROR=ON >/dev/null
@@ -31,7 +53,7 @@ cmake --build "$linux" --target game_content vk_cp932_table
 cmake -S "$root" -B "$out/cmake" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVK_WERROR=ON -DVK_LIBPNG_SOURCE_DIR="$png_dir" \
-    -DVK_CP932_TABLE="$linux/generated/Cp932Table.inc" >/dev/null
+    -DVK_CP932_TABLE="$linux/generated/Cp932Table.inc" -DVK_LIBZIP_DIR="$libzip" >/dev/null
 cmake --build "$out/cmake" --target velkaros
 
 folder=$out/velkaros

@@ -10,6 +10,8 @@ const char* const kUsageText =
     "  --help             show this text and exit\n"
     "  --version          show the version and exit\n"
     "  --data DIR         run in the game folder DIR (script.dat, image/, sound/)\n"
+    "  --mod MOD          play the mod MOD (a .zip or a folder) over the game folder:\n"
+    "                     a file the mod has replaces the game's (with every mode)\n"
     "  --seed N           seed the random generator with N (0 to 4294967295)\n"
     "  --scale N          show the picture N times larger, 1 to 16 (default 1)\n"
     "  --mute             no sound output\n"
@@ -26,7 +28,7 @@ const char* const kUsageText =
     "                     (with --headless and no --frames: until the replay ends)\n"
     "  --record REPLAY    write this session's input and seed as a replay\n"
     "\n"
-    "Modding workbench (F5 in the window reads script.dat and the pictures again):\n"
+    "Modding workbench (F5 in the window reads script.dat, the pictures and the mod again):\n"
     "  --ground N         start at battle ground N (1 = the first Enemy), fighters fresh\n"
     "  --hero H           straight into the battle of --ground N (default 1) with hero H\n"
     "                     (1 = the first Player)\n"
@@ -114,6 +116,16 @@ bool CommandLine::parse(const std::vector<std::string>& arguments, std::string& 
                 return false;
             }
             dataDir = *dir;
+        } else if (option == "--mod") {
+            const std::string* mod = value("a zip file or a folder");
+            if (mod == nullptr) {
+                return false;
+            }
+            if (mod->empty()) {
+                error = "--mod needs a zip file or a folder, not an empty name";
+                return false;
+            }
+            this->mod = *mod;
         } else if (option == "--screenshot") {
             const std::string* file = value("a file name");
             if (file == nullptr) {

@@ -16,6 +16,7 @@ struct CommandLine {
     bool help = false;
     bool version = false;
     std::string dataDir;                // --data: empty means the working directory
+    std::string mod;                    // --mod: a zip or a folder laid over the game folder
     std::optional<std::uint32_t> seed;  // --seed: else the calendar time (window) or 1 (headless)
     int scale = 1;
     bool mute = false;

@@ -1,11 +1,12 @@
 #include "app/LanguageFiles.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 
 #include "app/Game.h"
+#include "files/GameFileSource.h"
 #include "text/PoFile.h"
 #include "text/Translation.h"
 
@@ -74,14 +75,18 @@ bool readLanguageFile(std::string_view code, std::string& bytes) {
     if (!isLanguageCode(code)) {
         return false;
     }
-    std::ifstream file(languageFilePath(code), std::ios::binary);
+    // A game file like any other: a mod may bring its own translation.
+    std::optional<GameFileSource::File> file =
+        GameFileSource::current().open(languageFilePath(code));
     if (!file) {
         return false;
     }
     // No more than the reader takes (it refuses a longer file), so a huge file costs nothing.
-    bytes.assign(PoFile::kMaxFileBytes + 1, '\0');
-    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    bytes.assign(
+        static_cast<std::size_t>(std::min<std::uint64_t>(file->size, PoFile::kMaxFileBytes + 1)),
+        '\0');
+    file->stream->read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(file->stream->gcount()));
     return true;
 }
 

@@ -1,6 +1,5 @@
 #include "data/DataManager.h"
 
-#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <stdexcept>
@@ -9,9 +8,9 @@
 #include "data/ScriptReader.h"
 #include "data/TextEncoding.h"
 #include "data/Utf8Sign.h"
+#include "files/GameFileSource.h"
 #include "gfx/Image.h"
 #include "platform/Dialogs.h"
-#include "platform/GamePath.h"
 
 DataManager::DataManager() {
     if (instance_ == nullptr) {
@@ -96,7 +95,7 @@ bool DataManager::load(const std::string& fileName) {
     lastError_ = LoadError{};
     imageFailures_.clear();
     openFailed_ = false;
-    std::ifstream file(gamePath(fileName), std::ios::binary);
+    std::optional<GameFileSource::File> file = GameFileSource::current().open(fileName);
     if (!file) {
         openFailed_ = true;
         if (!quiet_) {
@@ -104,7 +103,7 @@ bool DataManager::load(const std::string& fileName) {
         }
         return false;
     }
-    return readFrom(file);
+    return readFrom(*file->stream);
 }
 
 bool DataManager::loadFromMemory(std::string_view bytes) {

@@ -1,14 +1,14 @@
 // The reader of uncompressed Windows bitmaps behind loadBmp.
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cstdint>
-#include <fstream>
 #include <vector>
 
+#include "files/GameFileSource.h"
 #include "gfx/ByteCursor.h"
 #include "gfx/Image.h"
 #include "gfx/ImageFile.h"
-#include "platform/GamePath.h"
 
 namespace {
 
@@ -31,21 +31,16 @@ std::uint16_t u16At(const std::uint8_t* bytes, std::size_t offset) {
     return static_cast<std::uint16_t>(bytes[offset] | bytes[offset + 1] << 8);
 }
 
-// Reads the file, or its first kMaxFileBytes; false when it cannot be opened.
+// Reads the game file, or its first kMaxFileBytes; false when there is none.
 bool readFile(const std::string& fileName, std::vector<std::uint8_t>& bytes) {
-    std::ifstream in(gamePath(fileName), std::ios::binary);
-    if (!in) {
+    std::optional<GameFileSource::File> file = GameFileSource::current().open(fileName);
+    if (!file) {
         return false;
     }
-    in.seekg(0, std::ios::end);
-    const auto fileSize = static_cast<long long>(in.tellg());
-    in.seekg(0, std::ios::beg);
-    if (fileSize < 0 || !in) {
-        return false;
-    }
-    bytes.resize(std::min(static_cast<std::size_t>(fileSize), kMaxFileBytes));
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(file->size, kMaxFileBytes)));
+    file->stream->read(reinterpret_cast<char*>(bytes.data()),
+                       static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(file->stream->gcount()));
     return true;
 }
 

@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "files/GameFileSource.h"
 #include "gfx/Image.h"
 #include "gfx/ImageFile.h"
-#include "platform/GamePath.h"
 
 static_assert(std::endian::native == std::endian::little,
               "rows are decoded as blue, green, red, alpha bytes straight into 0xAARRGGBB words");
@@ -33,6 +33,15 @@ struct MemoryInput {
     std::size_t position;
 };
 
+// A game file, read as a stream.
+void readFromStream(png_structp png, png_bytep out, png_size_t count) {
+    auto* input = static_cast<std::istream*>(png_get_io_ptr(png));
+    input->read(reinterpret_cast<char*>(out), static_cast<std::streamsize>(count));
+    if (static_cast<png_size_t>(input->gcount()) != count) {
+        png_error(png, "file ends early");
+    }
+}
+
 void readFromMemory(png_structp png, png_bytep out, png_size_t count) {
     auto* input = static_cast<MemoryInput*>(png_get_io_ptr(png));
     if (count > input->size - input->position) {
@@ -44,9 +53,9 @@ void readFromMemory(png_structp png, png_bytep out, png_size_t count) {
 
 // Everything libpng owns is created and destroyed here, and nothing with a destructor lives
 // in this function, so the long jump back from an error skips no C++ clean-up.
-// The bytes come from the file when it is given, else from memory.
+// The bytes come from the game file's stream when it is given, else from memory.
 // A picture of more than maxPixels pixels is refused once its header is read.
-PictureRead decode(std::FILE* file, MemoryInput* memory, const char* fileName, Image& image,
+PictureRead decode(std::istream* file, MemoryInput* memory, const char* fileName, Image& image,
                    long long maxPixels) {
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, const_cast<char*>(fileName),
                                              onPngError, onPngWarning);
@@ -66,7 +75,7 @@ PictureRead decode(std::FILE* file, MemoryInput* memory, const char* fileName, I
     }
     png_set_user_limits(png, kMaxImageSide, kMaxImageSide);
     if (file != nullptr) {
-        png_init_io(png, file);
+        png_set_read_fn(png, file, readFromStream);
     } else {
         png_set_read_fn(png, memory, readFromMemory);
     }
@@ -124,14 +133,11 @@ PictureRead decode(std::FILE* file, MemoryInput* memory, const char* fileName, I
 }  // namespace
 
 PictureRead readPng(Image& image, const std::string& fileName, long long maxPixels) {
-    const std::string path = gamePath(fileName);
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
+    std::optional<GameFileSource::File> file = GameFileSource::current().open(fileName);
+    if (!file) {
         return PictureRead::Failed;
     }
-    const PictureRead result = decode(file, nullptr, fileName.c_str(), image, maxPixels);
-    std::fclose(file);
-    return result;
+    return decode(file->stream.get(), nullptr, fileName.c_str(), image, maxPixels);
 }
 
 bool loadPng(Image& image, const std::string& fileName) {

@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 #include <streambuf>
 
-#include "platform/GamePath.h"
+#include "files/GameFileSource.h"
 
 namespace {
 
@@ -115,18 +114,12 @@ bool Sound::loadWav(const std::string& fileName) {
     channels_ = kDefaultChannels;
     sampleRate_ = kDefaultSampleRate;
 
-    std::ifstream in(gamePath(fileName), std::ios::binary);
-    if (!in) {
+    std::optional<GameFileSource::File> file = GameFileSource::current().open(fileName);
+    if (!file) {
         return false;
     }
     // The file size bounds every length read from it.
-    in.seekg(0, std::ios::end);
-    const std::streamoff fileSize = in.tellg();
-    in.seekg(0, std::ios::beg);
-    if (fileSize < 0 || !in) {
-        return false;
-    }
-    return readWav(in, fileSize);
+    return readWav(*file->stream, static_cast<std::int64_t>(file->size));
 }
 
 bool Sound::loadWavFromMemory(const std::uint8_t* data, std::size_t size) {

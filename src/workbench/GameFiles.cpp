@@ -1,11 +1,11 @@
 #include "workbench/GameFiles.h"
 
 #include <algorithm>
-#include <fstream>
 
 #include "data/DataManager.h"
 #include "data/ScriptLineReader.h"
 #include "data/ScriptText.h"
+#include "files/GameFileSource.h"
 #include "platform/GamePath.h"
 #include "scenes/MainScene.h"
 #include "ui/BackgroundWindow.h"
@@ -13,11 +13,11 @@
 
 std::vector<std::string> GameFiles::scriptPictures(const std::string& dataFile) {
     std::vector<std::string> pictures;
-    std::ifstream file(gamePath(dataFile), std::ios::binary);
+    std::optional<GameFileSource::File> file = GameFileSource::current().open(dataFile);
     if (!file) {
         return pictures;
     }
-    ScriptLineReader lines(file, DataManager::kMaxLineLength);
+    ScriptLineReader lines(*file->stream, DataManager::kMaxLineLength);
     std::string line;
     while (!lines.atEnd()) {
         if (!lines.next(line)) {

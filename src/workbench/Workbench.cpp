@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/Game.h"
+#include "files/GameFileSource.h"
 #include "platform/Dialogs.h"
 #include "workbench/BattleStart.h"
 #include "workbench/GameFiles.h"
@@ -72,6 +73,16 @@ bool Workbench::reload() {
 bool Workbench::reloadNow() {
     // The ground the player is at, at most "all won" for the new data.
     const int ground = game_.sceneGlobals().battleGround;
+    // A mod zip is read again first; a broken one keeps the files and the game it had.
+    std::string error;
+    if (!GameFileSource::current().rereadMod(error)) {
+        error += "; the game goes on with the data it had";
+        log_ << "velkaros: " << error << '\n';
+        if (dialogs_ != nullptr) {
+            dialogs_->messageBox(error, "");
+        }
+        return false;
+    }
     std::unique_ptr<GameWorld> fresh = game_.loadWorld(dialogs_);
     // A file the new data names is watched from now on, also when it did not load.
     watchFiles();
@@ -80,7 +91,6 @@ bool Workbench::reloadNow() {
              << "data it had\n";
         return false;
     }
-    std::string error;
     if (!BattleStart::check(fresh->data, options_.start, error)) {
         error += "; the game goes on with the data it had";
         log_ << "velkaros: " << error << '\n';
@@ -106,6 +116,6 @@ bool Workbench::quitRequested() const {
 
 void Workbench::watchFiles() {
     if (options_.watch) {
-        watch_.setFiles(GameFiles::list(Game::kDataFile));
+        watch_.setFiles(GameFileSource::current().watchPaths(GameFiles::list(Game::kDataFile)));
     }
 }

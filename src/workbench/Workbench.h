@@ -14,7 +14,8 @@ class KeySource;
 class Preview;
 
 // The modder's tools around one started game: the battle test (--ground, --hero), reading
-// the data file and every picture again (F5, or --watch when a file changes) and the gallery
+// the mod zip, the data file and every picture again (F5, or --watch when a file changes) and the
+// gallery
 // (--preview). A shell makes one after the game has started, calls begin() once the window
 // exists, frame() in place of the game's frame, poll() between frames and reload() for F5.
 class Workbench {

@@ -187,6 +187,57 @@ specialArt normalAttack 100
     put("script", "odd_fields_outside_blocks.dat", b"name x\nset y\nmaxHP 3\nloop 2\n")
 
 
+def zipfile_bytes(entries):
+    """A zip of (name, data, method, flags, stated_size) entries, written byte by byte so that
+    a seed can tell the lies a hostile zip tells."""
+    files, directory = b"", b""
+    for name, data, method, flags, stated in entries:
+        if isinstance(name, str):
+            name = name.encode()
+        packed = data
+        if method == 8:
+            c = zlib.compressobj(9, zlib.DEFLATED, -15)
+            packed = c.compress(data) + c.flush()
+        size = len(data) if stated is None else stated
+        common = struct.pack("<HHHIIIIHH", 20, flags, method, 0, zlib.crc32(data), len(packed),
+                             size, len(name), 0)
+        offset = len(files)
+        files += b"PK\3\4" + common + name + packed
+        directory += (b"PK\1\2" + struct.pack("<H", 20) + common +
+                      struct.pack("<HHHII", 0, 0, 0, 0, offset) + name)
+    end = b"PK\5\6" + struct.pack("<IHHIIH", 0, len(entries), len(entries), len(directory),
+                                    len(files), 0)
+    return files + directory + end
+
+
+def zip_seeds():
+    def one(name, data=b"x", method=0, flags=0, stated=None):
+        return zipfile_bytes([(name, data, method, flags, stated)])
+    script = b"Image a\nsrc image\\a.png\nSpecialArt normalAttack\n"
+    put("zip", "ok_mod.zip", zipfile_bytes([
+        ("script.dat", script, 8, 0, None), ("image/", b"", 0, 0, None),
+        ("image\\a.png", b"\x89PNG not really", 0, 0, None),
+        ("sound/kelmora.wav", b"RIFF" + bytes(100), 8, 0, None)]))
+    put("zip", "ok_empty.zip", zipfile_bytes([]))
+    put("zip", "ok_sjis_name.zip", one(b"image\\\x83\x5c.png"))
+    put("zip", "bad_parent.zip", one("image/../../up.png"))
+    put("zip", "bad_absolute.zip", one("/etc/passwd"))
+    put("zip", "bad_drive.zip", one("C:\\game\\script.dat"))
+    put("zip", "bad_too_many.zip", zipfile_bytes([("f%d" % i, b"", 0, 0, None) for i in range(1001)]))
+    put("zip", "bad_claims_4gb.zip", one("a.bmp", bytes(1 << 16), 8, 0, 0xFFFFFFF0))
+    put("zip", "bad_over_64mb.zip", zipfile_bytes([("a", b"a", 8, 0, 40 << 20),
+                                                   ("b", b"b", 8, 0, 30 << 20)]))
+    put("zip", "bad_encrypted.zip", one("script.dat", flags=1))
+    put("zip", "bad_bzip2.zip", one("script.dat", method=12))
+    put("zip", "bad_twice.zip", zipfile_bytes([("a.png", b"1", 0, 0, None),
+                                               ("A.PNG", b"2", 0, 0, None)]))
+    put("zip", "bad_more_than_stated.zip", one("script.dat", b"s" * 300, 8, 0, 100))
+    good = one("script.dat", script, 8)
+    put("zip", "bad_truncated.zip", good[:-8])
+    put("zip", "bad_not_zip.zip", b"script.dat is not a zip")
+    put("zip", "odd_directory_offset.zip", good[:-6] + b"\x05" + good[-5:])
+
+
 PO_HEADER = 'msgid ""\nmsgstr ""\n"Content-Type: text/plain; charset=UTF-8\\n"\n"Language: en\\n"\n\n'
 
 
@@ -240,3 +291,4 @@ if __name__ == "__main__":
     wav_seeds()
     script_seeds()
     po_seeds()
+    zip_seeds()

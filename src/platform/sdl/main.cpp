@@ -14,6 +14,7 @@
 #include "app/TranslatorCommands.h"
 #include "autoplay/BalanceRun.h"
 #include "data/ScriptCheck.h"
+#include "files/GameFileSource.h"
 #include "platform/headless/HeadlessShell.h"
 #include "platform/sdl/InstalledGameFolder.h"
 #include "platform/sdl/SdlShell.h"
@@ -42,7 +43,7 @@ int main(int argc, char** argv) {
         }
     };
     for (std::string* file :
-         {&options.screenshot, &options.input, &options.record, &options.potFile}) {
+         {&options.screenshot, &options.input, &options.record, &options.potFile, &options.mod}) {
         fromStart(*file);
     }
     for (CommandLine::FrameShot& shot : options.frameShots) {
@@ -56,6 +57,11 @@ int main(int argc, char** argv) {
     if (!options.dataDir.empty() && chdir(options.dataDir.c_str()) != 0) {
         std::cerr << "velkaros: cannot use the game folder '" << options.dataDir
                   << "': " << std::strerror(errno) << '\n';
+        return 1;
+    }
+    // The mod lies over the game folder for every mode, the check and the balance run included.
+    if (!options.mod.empty() && !GameFileSource::current().useMod(options.mod, error)) {
+        std::cerr << "velkaros: " << error << '\n';
         return 1;
     }
     if (options.pot) {

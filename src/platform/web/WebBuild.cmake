@@ -2,7 +2,7 @@
 # The core modules are the same folders as on Linux, read from a copy of src/ whose texts the
 # Linux build's vk_sjis_literals has turned into code page 932 escapes (emscripten's compiler
 # stores texts only as UTF-8). libpng is compiled here from Debian's source package; zlib,
-# FreeType and SDL come ready from scripts/web/libraries.sh, built from theirs. scripts/web/build.sh
+# FreeType, SDL and libzip come ready from scripts/web/libraries.sh, built from theirs. scripts/web/build.sh
 # sets all of this up and packs the page.
 
 set(VK_SJIS_LITERALS "" CACHE FILEPATH "The Linux build's vk_sjis_literals")
@@ -68,13 +68,20 @@ set_target_properties(vk_freetype_lib PROPERTIES
     IMPORTED_LOCATION ${VK_WEB_DEPS}/lib/libfreetype.a
     INTERFACE_INCLUDE_DIRECTORIES ${VK_WEB_DEPS}/include/freetype2
     INTERFACE_LINK_LIBRARIES vk_zlib)
+# libzip: the mod zips, read by the game and written by the page.
+add_library(vk_libzip STATIC IMPORTED)
+set_target_properties(vk_libzip PROPERTIES
+    IMPORTED_LOCATION ${VK_WEB_DEPS}/lib/libzip.a
+    INTERFACE_INCLUDE_DIRECTORIES ${VK_WEB_DEPS}/include
+    INTERFACE_LINK_LIBRARIES vk_zlib)
 add_library(vk_sdl2 STATIC IMPORTED)
 set_target_properties(vk_sdl2 PROPERTIES
     IMPORTED_LOCATION ${VK_WEB_DEPS}/lib/libSDL2.a
     INTERFACE_INCLUDE_DIRECTORIES ${VK_WEB_DEPS}/include)
 
-vk_web_module(vk_gfx gfx vk_libpng)
-vk_web_module(vk_sound sound)
+vk_web_module(vk_files files vk_libzip)
+vk_web_module(vk_gfx gfx vk_libpng vk_files)
+vk_web_module(vk_sound sound vk_files)
 # The C library's iconv converts the texts the page shows (errors, About).
 vk_web_module(vk_text platform/iconv)
 # The game's texts with the Linux build's code page 932 table, as every platform has it.

@@ -1,12 +1,14 @@
 // The browser program. The page (index.html) turns its address's ?seed=, ?replay= and ?lang=
-// into the arguments --seed, --input and --lang, and packs the game folder at /game and the
-// font where the desktop finds it. main starts the game and hands the loop to the browser.
+// into the arguments --seed, --input and --lang (and a mod into --mod), and packs the game
+// folder at /game and the font where the desktop finds it. main starts the game and hands the
+// loop to the browser.
 #include <emscripten.h>
 #include <unistd.h>
 
 #include <memory>
 
 #include "app/CommandLine.h"
+#include "files/GameFileSource.h"
 #include "platform/web/WebPage.h"
 #include "platform/web/WebShell.h"
 
@@ -73,6 +75,12 @@ int main(int argc, char** argv) {
     }
     if (chdir(options.dataDir.empty() ? kGameFolder : options.dataDir.c_str()) != 0) {
         WebPage::showReport("", "The page holds no game folder");
+        return 1;
+    }
+    // The page places a mod (a zip, or a folder of edited files) in the in-memory file system
+    // and names it with --mod, as the desktop's command line does.
+    if (!options.mod.empty() && !GameFileSource::current().useMod(options.mod, error)) {
+        WebPage::showReport("", error);
         return 1;
     }
     shell = std::make_unique<WebShell>(options);

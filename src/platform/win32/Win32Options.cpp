@@ -10,8 +10,8 @@ bool Win32Options::parse(const std::vector<std::string>& arguments, std::string&
             mute = true;
             continue;
         }
-        if (option != "--data" && option != "--seed" && option != "--frames" &&
-            option != "--lang") {
+        if (option != "--data" && option != "--mod" && option != "--seed" &&
+            option != "--frames" && option != "--lang") {
             error = "unknown option '" + option + "'";
             return false;
         }
@@ -23,6 +23,12 @@ bool Win32Options::parse(const std::vector<std::string>& arguments, std::string&
         long long number = 0;
         if (option == "--data") {
             dataDir = value;
+        } else if (option == "--mod") {
+            if (value.empty()) {
+                error = "--mod needs a zip file or a folder, not an empty name";
+                return false;
+            }
+            mod = value;
         } else if (option == "--lang") {
             lang = value;
         } else if (option == "--seed") {

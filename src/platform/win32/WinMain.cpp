@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "files/GameFileSource.h"
 #include "platform/win32/Win32Options.h"
 #include "platform/win32/Win32Shell.h"
 
@@ -16,10 +17,22 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         MessageBoxA(nullptr, error.c_str(), nullptr, MB_OK | MB_ICONERROR);
         return 2;
     }
+    // A mod named from where the program started stays that file after the change of folder.
+    if (!options.mod.empty()) {
+        char full[MAX_PATH];
+        const DWORD length = GetFullPathNameA(options.mod.c_str(), MAX_PATH, full, nullptr);
+        if (length > 0 && length < MAX_PATH) {
+            options.mod = full;
+        }
+    }
     // Every game file is named relative to the game folder, so change into it first.
     if (!options.dataDir.empty() && !SetCurrentDirectoryA(options.dataDir.c_str())) {
         const std::string text = "cannot use the game folder '" + options.dataDir + "'";
         MessageBoxA(nullptr, text.c_str(), nullptr, MB_OK | MB_ICONERROR);
+        return 1;
+    }
+    if (!options.mod.empty() && !GameFileSource::current().useMod(options.mod, error)) {
+        MessageBoxA(nullptr, error.c_str(), nullptr, MB_OK | MB_ICONERROR);
         return 1;
     }
     Win32Shell shell(instance, options);

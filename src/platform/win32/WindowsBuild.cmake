@@ -1,7 +1,8 @@
 # The native Windows build, included by the top-level CMakeLists.txt when cross-building with
 # cmake/mingw-w64-x86_64.cmake. The core modules are the same folders as on Linux; the shell is
 # this folder (GDI text, waveOut, Win32 window and dialogs). libpng is compiled here from
-# Debian's own source package; zlib is Debian's mingw-w64 build. The game's content is not
+# Debian's own source package, libzip by scripts/windows/build.sh from Debian's; zlib is
+# Debian's mingw-w64 build. The game's content is not
 # built here: scripts/windows/build.sh copies it from the Linux build's game folder.
 
 set(VK_LIBPNG_SOURCE_DIR "" CACHE PATH
@@ -16,8 +17,23 @@ if(NOT EXISTS "${VK_CP932_TABLE}")
                         "(scripts/windows/build.sh builds it)")
 endif()
 
+set(VK_LIBZIP_DIR "" CACHE PATH
+    "libzip built for Windows from Debian's source package (scripts/windows/build.sh builds it)")
+if(NOT EXISTS "${VK_LIBZIP_DIR}/lib/libzip.a")
+    message(FATAL_ERROR "VK_LIBZIP_DIR must name libzip built for Windows "
+                        "(scripts/windows/build.sh builds it)")
+endif()
+
 set(ZLIB_USE_STATIC_LIBS ON)
 find_package(ZLIB REQUIRED)
+
+# libzip, static: ZIP_STATIC keeps its header from asking for a DLL.
+add_library(vk_libzip STATIC IMPORTED)
+set_target_properties(vk_libzip PROPERTIES
+    IMPORTED_LOCATION ${VK_LIBZIP_DIR}/lib/libzip.a
+    INTERFACE_INCLUDE_DIRECTORIES ${VK_LIBZIP_DIR}/include
+    INTERFACE_COMPILE_DEFINITIONS ZIP_STATIC
+    INTERFACE_LINK_LIBRARIES "ZLIB::ZLIB;advapi32")
 
 # libpng: its portable C files with the stock configuration header.
 set(png_dir ${VK_LIBPNG_SOURCE_DIR})
@@ -33,8 +49,9 @@ target_link_libraries(vk_libpng PUBLIC ZLIB::ZLIB)
 add_library(PNG::PNG ALIAS vk_libpng)
 
 set(src ${PROJECT_SOURCE_DIR}/src)
-vk_module(vk_gfx ${src}/gfx PNG::PNG)
-vk_module(vk_sound ${src}/sound)
+vk_module(vk_files ${src}/files vk_libzip)
+vk_module(vk_gfx ${src}/gfx PNG::PNG vk_files)
+vk_module(vk_sound ${src}/sound vk_files)
 # The core's text conversion from this shell's folder (Windows' own code page 932).
 set(win32_dir ${src}/platform/win32)
 add_library(vk_text STATIC ${win32_dir}/Win32TextEncoding.cpp)
