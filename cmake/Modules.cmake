@@ -1,21 +1,14 @@
 # Helpers shared by every target of the project.
 
-# Where the game's sources are read from: src/, or for the browser build its copy with the
-# texts already in code page 932 (src/platform/web/WebBuild.cmake).
-if(NOT VK_SOURCE_ROOT)
-    set(VK_SOURCE_ROOT ${PROJECT_SOURCE_DIR}/src)
-endif()
+set(VK_SOURCE_ROOT ${PROJECT_SOURCE_DIR}/src)
 
-# Warnings (errors with VK_WERROR) and the execution character set for our own code. Every string literal in the
-# sources is written in UTF-8 and stored in the program as Shift-JIS (code page 932), the
-# encoding of every game text.
+# Warnings (errors with VK_WERROR) for our own code. The sources hold no text outside ASCII
+# but in comments and in the catalogue of the program's texts (src/text/Texts.def), which the
+# game turns into Shift-JIS at start-up.
 function(vk_project_options target)
     target_compile_options(${target} PRIVATE -Wall -Wextra)
     if(VK_WERROR)
         target_compile_options(${target} PRIVATE -Werror)
-    endif()
-    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-        target_compile_options(${target} PRIVATE -finput-charset=UTF-8 -fexec-charset=CP932)
     endif()
     target_include_directories(${target} PUBLIC ${VK_SOURCE_ROOT})
 endfunction()

@@ -24,10 +24,10 @@ source_dir() { find "$web/src/$1" -mindepth 2 -maxdepth 2 -name "$2" -printf '%h
 if [ ! -f "$linux/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$linux" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVK_WERROR=ON >/dev/null
 fi
-cmake --build "$linux" --target vk_sjis_literals vk_cp932_table game_content desktop_icons
+cmake --build "$linux" --target vk_cp932_table game_content desktop_icons
 
 emcmake cmake -S "$root" -B "$web/game" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DVK_WERROR=ON \
-    -DVK_SJIS_LITERALS="$linux/tools/vk_sjis_literals" -DVK_WEB_DEPS="$web/deps" \
+    -DVK_WEB_DEPS="$web/deps" \
     -DVK_LIBPNG_SOURCE_DIR="$(source_dir libpng1.6 png.c)" \
     -DVK_CP932_TABLE="$linux/generated/Cp932Table.inc" >/dev/null
 cmake --build "$web/game" --target velkaros

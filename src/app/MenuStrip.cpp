@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "gfx/DIBImage.h"
+#include "text/Catalogue.h"
 
 namespace {
 
@@ -28,8 +29,10 @@ char upper(char c) {
 }  // namespace
 
 MenuStrip::MenuStrip() {
-    Menu file{makeEntry("ファイル(&F)", kNone), {makeEntry("終了(&X)", kQuit)}};
-    Menu help{makeEntry("ヘルプ(&H)", kNone), {makeEntry("バージョン情報(&V)", kAbout)}};
+    Menu file{makeEntry(text(TextId::MenuStripFile).c_str(), kNone),
+              {makeEntry(text(TextId::MenuStripQuit).c_str(), kQuit)}};
+    Menu help{makeEntry(text(TextId::MenuStripHelp).c_str(), kNone),
+              {makeEntry(text(TextId::MenuStripAbout).c_str(), kAbout)}};
     menus_ = {file, help};
     int x = 2;
     for (Menu& menu : menus_) {

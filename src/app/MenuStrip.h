@@ -9,9 +9,10 @@ class DIBImage;
 
 // The window's menu bar for shells without a native one, drawn in the game font above the
 // picture: "ファイル(&F)" with "終了(&X)" (command 100) and "ヘルプ(&H)" with "バージョン情報(&V)"
-// (command 101). It only tracks which menu is open and which item is selected; the shell feeds
-// it keys and mouse positions and carries out the command it returns. Coordinates are screen
-// pixels at scale 1: the strip takes rows 0 to kHeight - 1, the picture starts at row kHeight.
+// (command 101), from the catalogue. It only tracks which menu is open and which item is selected;
+// the shell feeds it keys and mouse positions and carries out the command it returns. Coordinates
+// are screen pixels at scale 1: the strip takes rows 0 to kHeight - 1, the picture starts at row
+// kHeight.
 class MenuStrip {
 public:
     static constexpr int kHeight = 12;

@@ -11,6 +11,7 @@
 #include "platform/headless/StderrDialogs.h"
 #include "scenes/SceneGlobals.h"
 #include "scenes/SceneSet.h"
+#include "text/Catalogue.h"
 #include "ui/BattleCommandMenu.h"
 #include "ui/MenuManager.h"
 
@@ -31,10 +32,16 @@ bool is(const Scene* scene) {
     return dynamic_cast<const SceneType*>(scene) != nullptr;
 }
 
-// The number in a battle-ground heading ("だい 3 けっせんじょう"), or 0 for other lines.
+// The number in a battle-ground heading (the catalogue's, "だい 3 けっせんじょう"), or 0 for
+// other lines.
 int headingNumber(const std::string& line) {
-    const std::string before = "だい ";
-    const std::string after = " けっせんじょう";
+    const std::string& heading = text(TextId::BattleGroundHeading);
+    const std::size_t place = heading.find("%1$s");
+    if (place == std::string::npos) {
+        return 0;
+    }
+    const std::string before = heading.substr(0, place);
+    const std::string after = heading.substr(place + 4);
     if (line.size() <= before.size() + after.size() || line.rfind(before, 0) != 0 ||
         line.compare(line.size() - after.size(), after.size(), after) != 0) {
         return 0;

@@ -11,6 +11,7 @@
 #include "files/GameFileSource.h"
 #include "gfx/Image.h"
 #include "platform/Dialogs.h"
+#include "text/Catalogue.h"
 
 DataManager::DataManager() {
     if (instance_ == nullptr) {
@@ -32,13 +33,13 @@ DataManager* DataManager::instance() {
 const char* DataManager::errorName(int code) {
     switch (code) {
         case 0:
-            return "エラーなし";
+            return text(TextId::ErrorNone).c_str();
         case 1:
-            return "未定義の変数";
+            return text(TextId::ErrorUndefined).c_str();
         case 2:
-            return "文法のエラー";
+            return text(TextId::ErrorSyntax).c_str();
         case 3:
-            return "その他のエラー";
+            return text(TextId::ErrorOther).c_str();
         default:
             return nullptr;
     }
@@ -99,7 +100,7 @@ bool DataManager::load(const std::string& fileName) {
     if (!file) {
         openFailed_ = true;
         if (!quiet_) {
-            std::cerr << sjisToUtf8("データファイルを開けません: ") << fileName << '\n';
+            std::cerr << sjisToUtf8(text(TextId::DataFileCannotOpen)) << ": " << fileName << '\n';
         }
         return false;
     }
@@ -118,9 +119,7 @@ bool DataManager::loadFromMemory(std::string_view bytes) {
 bool DataManager::readFrom(std::istream& input) {
     if (const std::optional<Utf8Sign> sign = Utf8Sign::find(input)) {
         fail(static_cast<int>(ErrorCode::Other), sign->line, sign->lineText,
-             "このファイルは UTF-8 で保存されているようです。"
-             "Shift-JIS (CP932) で保存しなおしてください。\n"
-             "(the file looks like UTF-8: save it as Shift-JIS, code page 932)\n");
+             text(TextId::ErrorUtf8File).c_str());
         return false;
     }
     ScriptReader reader(*this, input);
@@ -144,9 +143,10 @@ void DataManager::fail(int code, int line, const std::string& lineText, const ch
     lastError_.code = code;
     lastError_.line = line;
     lastError_.lineText = lineText;
-    lastError_.report = std::string("エラーコード ") + std::to_string(code) + " : " +
-                        errorName(code) + "\n" + std::to_string(line) +
-                        "行目にエラー : " + lineText + "\n" + advice;
+    const char* name = errorName(code);
+    lastError_.report = formatText(TextId::ErrorReport, {std::to_string(code), name ? name : "",
+                                                         std::to_string(line), lineText}) +
+                        advice;
     report(lastError_);
 }
 

@@ -2,6 +2,7 @@
 
 #include "data/DataManager.h"
 #include "data/TextEncoding.h"
+#include "text/Catalogue.h"
 
 namespace {
 
@@ -105,7 +106,7 @@ int runScriptCheck(const std::string& fileName, std::ostream& out) {
     data.setQuiet(true);
     if (!data.load(fileName)) {
         if (data.openFailed()) {
-            out << sjisToUtf8("データファイルを開けません: ") << fileName << '\n';
+            out << sjisToUtf8(text(TextId::DataFileCannotOpen)) << ": " << fileName << '\n';
         } else {
             out << sjisToUtf8(data.lastError().report);
         }

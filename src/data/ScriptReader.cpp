@@ -7,6 +7,7 @@
 #include "data/ScriptText.h"
 #include "data/SerialAnimation.h"
 #include "data/StillAnimation.h"
+#include "text/Catalogue.h"
 #include "text/Translation.h"
 
 using ErrorCode = DataManager::ErrorCode;
@@ -26,7 +27,7 @@ void ScriptReader::read() {
     while (!lines.atEnd()) {
         ++line_;
         if (!lines.next(currentLine_)) {
-            currentLine_ = "(行が長すぎます: 65536 バイトまで)";
+            currentLine_ = text(TextId::ErrorLineTooLong);
             fail(ErrorCode::Other);
         }
         if (currentLine_.empty() || currentLine_[0] == '#') {

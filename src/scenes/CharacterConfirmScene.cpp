@@ -5,6 +5,7 @@
 #include "data/CharacterState.h"
 #include "data/DataManager.h"
 #include "scenes/SceneGlobals.h"
+#include "text/Catalogue.h"
 #include "ui/AnimationWindow.h"
 #include "ui/BackgroundWindow.h"
 #include "ui/MenuDriver.h"
@@ -22,7 +23,7 @@ void CharacterConfirmScene::begin() {
     g_.optionWindow->linesPerPage = 1;
     g_.hero = g_.registry->playerState(g_.heroIndex);
     if (g_.hero != nullptr) {
-        const std::string question = g_.hero->name() + "で　いいかな？";
+        const std::string question = formatText(TextId::QuestionConfirmHero, {g_.hero->name()});
         setText(*g_.optionWindow, question.c_str());
     }
     g_.optionWindow->menu = &g_.yesNoMenu;

@@ -3,6 +3,7 @@
 #include "data/CharacterState.h"
 #include "data/DataManager.h"
 #include "scenes/SceneGlobals.h"
+#include "text/Catalogue.h"
 #include "ui/AnimationWindow.h"
 #include "ui/BackgroundWindow.h"
 #include "ui/MenuDriver.h"
@@ -19,7 +20,7 @@ void CharacterSelectScene::begin() {
     // The roster is rebuilt on every visit; the cursor stays where it was.
     g_.characterSelectMenu.fillFromRoster(g_.registry);
     g_.optionWindow->linesPerPage = 1;
-    setText(*g_.optionWindow, "だれに　しますか？");
+    setText(*g_.optionWindow, text(TextId::QuestionWho).c_str());
     g_.optionWindow->menu = &g_.characterSelectMenu;
     g_.optionWindow->firstRow = 0;
     g_.optionWindow->rows = 1;

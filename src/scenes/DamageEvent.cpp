@@ -7,6 +7,7 @@
 #include "data/SpecialArt.h"
 #include "scenes/MessageEvent.h"
 #include "scenes/SceneGlobals.h"
+#include "text/Catalogue.h"
 #include "ui/AnimationWindow.h"
 #include "ui/TextWindow.h"
 
@@ -52,7 +53,7 @@ void DamageEvent::announce() {
             show(*g_.enemyPicture, art->animation, true);
         }
     }
-    const std::string line = actor->name() + "の　" + art->name;
+    const std::string line = formatText(TextId::LineArt, {actor->name(), art->name});
     setText(*g_.messageWindow, line.c_str());
 }
 
@@ -73,7 +74,7 @@ void DamageEvent::hit() {
     }
     const int damage = art->apply(*actor, *target);
     const std::string line =
-        target->name() + "は　" + std::to_string(damage) + "　のダメージをうけた！";
+        formatText(TextId::LineDamage, {target->name(), std::to_string(damage)});
     setText(*g_.messageWindow, line.c_str());
 }
 
@@ -86,7 +87,8 @@ void DamageEvent::settle() {
     }
     const char* lost = target->message(2);
     followUps.push_back(std::make_unique<MessageEvent>(
-        g_, lost != nullptr ? std::string(lost) : target->name() + "は　たおれた"));
+        g_,
+        lost != nullptr ? std::string(lost) : formatText(TextId::LineDefeat, {target->name()})));
     if (const char* won = actor->message(1); won != nullptr) {
         followUps.push_back(std::make_unique<MessageEvent>(g_, won));
     }

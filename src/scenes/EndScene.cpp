@@ -1,9 +1,10 @@
 #include "scenes/EndScene.h"
 
 #include "scenes/EndingText.h"
+#include "text/Catalogue.h"
 
 void EndScene::begin() {
-    showClosingText(g_, kEndingText);
+    showClosingText(g_, text(TextId::EndingText).c_str());
 }
 
 void EndScene::update() {

@@ -8,18 +8,6 @@
 #include "ui/OptionWindow.h"
 #include "ui/StatusWindow.h"
 
-const char* const kEndingText =
-    "おれたちの　たたかいは　これからだ！\n"
-    "じかいさくに　ごきたいください！\n"
-    "＊＊＊＊＊＊＊＊＊　おわり　＊＊＊＊＊＊＊＊＊";
-
-const char* const kGameOverText =
-    "　　　みちは　とおく　かぜは　つめたく\n"
-    "　　　たびびとの　あしあとは　きえた\n"
-    "　　　　　ともしびは　ゆきに　うもれ\n"
-    "　　　　　　　　ゆめは　ここで　ねむる\n"
-    "＊＊＊＊＊＊　ＧＡＭＥ　ＯＶＥＲ　＊＊＊＊＊＊";
-
 void showClosingText(SceneGlobals& globals, const char* text) {
     globals.messageWindow->visible = true;
     globals.mapWindow->visible = true;

@@ -6,6 +6,7 @@
 #include "data/CharacterState.h"
 #include "data/DataManager.h"
 #include "scenes/SceneGlobals.h"
+#include "text/Catalogue.h"
 #include "ui/AnimationWindow.h"
 #include "ui/BackgroundWindow.h"
 #include "ui/NameWindow.h"
@@ -41,7 +42,8 @@ void StartScene::begin() {
     g_.statusWindow->visible = false;
     g_.heroPicture->visible = false;
 
-    const std::string heading = "だい " + std::to_string(g_.battleGround + 1) + " けっせんじょう";
+    const std::string heading =
+        formatText(TextId::BattleGroundHeading, {std::to_string(g_.battleGround + 1)});
     setText(*g_.messageWindow, heading.c_str());
     g_.enemy = registry.enemyState(g_.battleGround);
     setText(*g_.nameWindow, g_.enemy->name().c_str());

@@ -4,11 +4,12 @@
 
 #include "data/CharacterState.h"
 #include "data/SpecialArt.h"
+#include "text/Catalogue.h"
 
 BattleCommandMenu::BattleCommandMenu()
-    : attack_("たたかう", kAttack),
-      specialArts_("ひっさつわざ", kSpecialArts),
-      runAway_("にげる", kRunAway) {
+    : attack_(::text(TextId::MenuAttack), kAttack),
+      specialArts_(::text(TextId::MenuSpecialArts), kSpecialArts),
+      runAway_(::text(TextId::MenuRunAway), kRunAway) {
     children = {&attack_, &specialArts_, &runAway_};
 }
 

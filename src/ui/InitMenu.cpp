@@ -1,5 +1,8 @@
 #include "ui/InitMenu.h"
 
-InitMenu::InitMenu() : fight_("しょうぶする", kFight), runAway_("にげる", kRunAway) {
+#include "text/Catalogue.h"
+
+InitMenu::InitMenu()
+    : fight_(::text(TextId::MenuFight), kFight), runAway_(::text(TextId::MenuRunAway), kRunAway) {
     children = {&fight_, &runAway_};
 }

@@ -3,15 +3,8 @@
 #include "data/CharacterState.h"
 #include "gfx/DIBImage.h"
 #include "gfx/Gauge.h"
+#include "text/Catalogue.h"
 #include "ui/WindowImages.h"
-
-namespace {
-
-const std::string kLifeLabel = "せいめい…";
-const std::string kEffortLabel = "どりょく…";
-const std::string kHeartLabel = "こころ………";
-
-}  // namespace
 
 void MyStatusWindow::draw(DIBImage& target) {
     if (!visible) {
@@ -29,9 +22,9 @@ void MyStatusWindow::draw(DIBImage& target) {
     target.fillRect(backColor, left - 56, top + 16, left - 8, top + 32);
     drawText(target, character->name(), x - 56, y + 16);
 
-    drawText(target, kLifeLabel, x, y + 8);
-    drawText(target, kEffortLabel, x, y + 24);
-    drawText(target, kHeartLabel, x + 96, y + 8);
+    drawText(target, text(TextId::StatusLife), x, y + 8);
+    drawText(target, text(TextId::StatusEffort), x, y + 24);
+    drawText(target, text(TextId::StatusHeart), x + 96, y + 8);
 
     const WindowImages* set = images();
     if (set == nullptr) {

@@ -1,5 +1,7 @@
 #include "ui/YesNoMenu.h"
 
-YesNoMenu::YesNoMenu() : yes_("はい", kYes), no_("いいえ", kNo) {
+#include "text/Catalogue.h"
+
+YesNoMenu::YesNoMenu() : yes_(::text(TextId::MenuYes), kYes), no_(::text(TextId::MenuNo), kNo) {
     children = {&yes_, &no_};
 }

@@ -8,13 +8,14 @@
 #include "data/CharacterState.h"
 #include "data/DataManager.h"
 #include "gfx/DIBImage.h"
+#include "text/Catalogue.h"
 #include "workbench/PreviewText.h"
 
 namespace {
 
 constexpr Pixel kBackground = 0x7FBF00;  // the game's own
 constexpr Pixel kWindowFill = 0xFFBF9F;
-constexpr const char* kSpace = "　";
+constexpr const char* kSpace = "\x81\x40";  // a full-width space
 // Bytes the title holds between its margins.
 constexpr std::size_t kTitleWidth = (240 - 16 - 16 - 8) / 4;
 // Bytes of text the wide windows hold (their inner width over 4 pixels a byte).
@@ -28,8 +29,8 @@ void setLines(TextWindow& window, const std::vector<std::string>& lines) {
     window.linesPerPage = static_cast<int>(lines.size());
 }
 
-std::string counter(const char* kind, int number, int count) {
-    return std::string(kind) + " " + std::to_string(number) + "/" + std::to_string(count);
+std::string counter(const std::string& kind, int number, int count) {
+    return kind + " " + std::to_string(number) + "/" + std::to_string(count);
 }
 
 }  // namespace
@@ -66,13 +67,15 @@ void Preview::attach(DataManager& data) {
     }
     fighters_.clear();
     for (int i = 0; i < data.playerCount(); ++i) {
-        fighters_.push_back({data.playerState(i), "なかま", i + 1, data.playerCount()});
+        fighters_.push_back(
+            {data.playerState(i), text(TextId::GalleryHero), i + 1, data.playerCount()});
     }
     for (int i = 0; i < data.enemyCount(); ++i) {
-        fighters_.push_back({data.enemyState(i), "てき", i + 1, data.enemyCount(), true});
+        fighters_.push_back(
+            {data.enemyState(i), text(TextId::GalleryEnemy), i + 1, data.enemyCount(), true});
     }
     if (data.meState() != nullptr) {
-        fighters_.push_back({data.meState(), "じぶん", 1, 1});
+        fighters_.push_back({data.meState(), text(TextId::GalleryMe), 1, 1});
     }
     art_ = std::clamp(art_, 0, std::max(0, artCount() - 1));
     fighter_ = std::clamp(fighter_, 0, std::max(0, fighterCount() - 1));
@@ -137,7 +140,7 @@ void Preview::show() {
 
 void Preview::showArt() {
     if (arts_.empty()) {
-        setText(title_, "ひっさつわざ　なし");
+        setText(title_, text(TextId::GalleryNoArts).c_str());
         picture_.animation = nullptr;
         setLines(facts_, {});
         setLines(users_, {});
@@ -145,7 +148,7 @@ void Preview::showArt() {
     }
     const Art& shown = arts_[static_cast<std::size_t>(art_)];
     SpecialArt& art = *shown.art;
-    const std::string heading = counter("ひっさつわざ", art_ + 1, artCount()) + kSpace;
+    const std::string heading = counter(text(TextId::GalleryArts), art_ + 1, artCount()) + kSpace;
     setText(title_,
             (heading + PreviewText::fitted(shown.name, kTitleWidth - heading.size())).c_str());
     // As a damage event plays it: from its first frame, advanced as the window draws.
@@ -154,14 +157,14 @@ void Preview::showArt() {
     }
     picture_.animation = art.animation;
     picture_.animate = true;
-    setLines(facts_,
-             {art.name.empty() ? "（なまえ　なし）" : art.name, PreviewText::artFacts(art)});
+    setLines(facts_, {art.name.empty() ? text(TextId::GalleryNoName) : art.name,
+                      PreviewText::artFacts(art)});
     setLines(users_, PreviewText::artUsers(*data_, art, kUsersWidth));
 }
 
 void Preview::showFighter() {
     if (fighters_.empty()) {
-        setText(title_, "キャラクター　なし");
+        setText(title_, text(TextId::GalleryNoFighters).c_str());
         picture_.animation = grayPicture_.animation = nullptr;
         status_.character = nullptr;
         setLines(numbers_, {});
@@ -172,7 +175,7 @@ void Preview::showFighter() {
     CharacterState& state = *fighter.state;
     std::string title = counter(fighter.kind, fighter.number, fighter.count);
     if (fighter.enemy) {
-        title += std::string(kSpace) + "だい " + std::to_string(fighter.number) + " けっせんじょう";
+        title += kSpace + formatText(TextId::BattleGroundHeading, {std::to_string(fighter.number)});
     }
     setText(title_, title.c_str());
     setLines(numbers_,

@@ -47,8 +47,8 @@ public:
 private:
     struct Fighter {
         CharacterState* state = nullptr;
-        const char* kind = "";  // the list it comes from
-        int number = 0;         // in that list, from 1
+        std::string kind;  // the list it comes from
+        int number = 0;    // in that list, from 1
         int count = 0;
         bool enemy = false;  // fought on battle ground `number`
     };

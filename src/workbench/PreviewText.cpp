@@ -6,11 +6,12 @@
 #include "data/CharacterState.h"
 #include "data/DataManager.h"
 #include "data/SpecialArt.h"
+#include "text/Catalogue.h"
 #include "workbench/ArtChance.h"
 
 namespace {
 
-constexpr const char* kSpace = "　";
+constexpr const char* kSpace = "\x81\x40";  // a full-width space
 // Every label is eight bytes wide, so the texts after them line up.
 constexpr std::size_t kLabelWidth = 8;
 
@@ -26,8 +27,9 @@ bool hasArt(const CharacterState& fighter, const SpecialArt& art) {
 }  // namespace
 
 std::string PreviewText::artFacts(const SpecialArt& art) {
-    return "つよさ " + std::to_string(art.strength) + kSpace + "MP " +
-           std::to_string(art.consumeMP) + kSpace + "HP " + std::to_string(art.consumeHP);
+    return formatText(TextId::GalleryArtFacts,
+                      {std::to_string(art.strength), std::to_string(art.consumeMP),
+                       std::to_string(art.consumeHP)});
 }
 
 std::string PreviewText::percent(double chance) {
@@ -90,32 +92,35 @@ std::vector<std::string> PreviewText::artUsers(DataManager& data, const SpecialA
         }
     }
     std::vector<std::string> lines;
-    for (const auto& [label, names] : {std::pair{"なかま：", &heroes}, {"てき　：", &enemies}}) {
+    for (const auto& [label, names] : {std::pair{TextId::GalleryHeroesLabel, &heroes},
+                                       {TextId::GalleryEnemiesLabel, &enemies}}) {
         if (!names->empty()) {
-            const std::vector<std::string> part = wrap(label, *names, width);
+            const std::vector<std::string> part = wrap(text(label), *names, width);
             lines.insert(lines.end(), part.begin(), part.end());
         }
     }
     if (lines.empty()) {
-        lines.push_back("だれも　つかわない");
+        lines.push_back(text(TextId::GalleryNobody));
     }
     return lines;
 }
 
 std::vector<std::string> PreviewText::fighterLines(const CharacterState& fighter) {
-    static constexpr const char* kLabels[] = {"ようす：", "はじめ：", "かち　：", "まけ　："};
+    static constexpr TextId kLabels[] = {TextId::GalleryDescriptionLabel, TextId::GalleryStartLabel,
+                                         TextId::GalleryWinLabel, TextId::GalleryLoseLabel};
     std::vector<std::string> lines;
     for (int slot = -1; slot < 3; ++slot) {
         const char* message = slot < 0 ? fighter.description().c_str() : fighter.message(slot);
-        std::string text = message != nullptr && *message != '\0' ? message : "（なし）";
-        std::string label = kLabels[slot + 1];
+        std::string label = text(kLabels[slot + 1]);
+        const std::string body =
+            message != nullptr && *message != '\0' ? message : text(TextId::GalleryNone);
         std::size_t at = 0;
         // Any run of CR and LF bytes is one break, as the message window reads it.
-        while (at <= text.size()) {
-            const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
-            lines.push_back(label + text.substr(at, end - at));
+        while (at <= body.size()) {
+            const std::size_t end = std::min(body.find_first_of("\r\n", at), body.size());
+            lines.push_back(label + body.substr(at, end - at));
             label = std::string(kLabelWidth, ' ');
-            at = text.find_first_not_of("\r\n", end);
+            at = body.find_first_not_of("\r\n", end);
             if (at == std::string::npos) {
                 break;
             }

@@ -7,6 +7,7 @@
 #include "data/CharacterDefinitionImpl.h"
 #include "data/TextEncoding.h"
 #include "gfx/Image.h"
+#include "text/Catalogue.h"
 
 namespace {
 
@@ -77,11 +78,11 @@ TEST_F(ShippedScript, BattleLinesFitTheMessageWindow) {
             const SpecialArt* art = i < 0 ? data_->normalAttack() : fighter->specialArt(i);
             EXPECT_FALSE(art->name.empty());
             EXPECT_LE(art->name.size(), kArtNameBytes) << shown(art->name);
-            const std::string action = fighter->name() + "の　" + art->name;
+            const std::string action = formatText(TextId::LineArt, {fighter->name(), art->name});
             EXPECT_LE(action.size(), kLineBytes) << shown(action);
             for (CharacterState* target : fighters()) {
-                const std::string damage = target->name() + "は　" + std::to_string(art->strength) +
-                                           "　のダメージをうけた！";
+                const std::string damage =
+                    formatText(TextId::LineDamage, {target->name(), std::to_string(art->strength)});
                 EXPECT_LE(damage.size(), kLineBytes) << shown(damage);
             }
         }

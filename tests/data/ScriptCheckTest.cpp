@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "SjisText.h"
 #include "data/ScriptCheck.h"
 
 namespace {
@@ -17,10 +18,10 @@ std::string writeScript(const std::string& name, const std::string& text) {
 }  // namespace
 
 TEST(ScriptCheckTest, SummaryOrReportInUtf8) {
-    const std::string good =
-        writeScript("check_good.dat",
-                    "Image face\nsrc image\\nowhere.png\nSpecialArt normalAttack\nname たたかう\n"
-                    "Player\nname 勇者\nEnemy\nname 魔王\nEnemy\nname 竜\n");
+    const std::string good = writeScript(
+        "check_good.dat",
+        sjis("Image face\nsrc image\\nowhere.png\nSpecialArt normalAttack\nname たたかう\n"
+             "Player\nname 勇者\nEnemy\nname 魔王\nEnemy\nname 竜\n"));
     std::ostringstream out;
     EXPECT_EQ(runScriptCheck(good, out), 0);
     const std::string summary = out.str();
@@ -31,7 +32,7 @@ TEST(ScriptCheckTest, SummaryOrReportInUtf8) {
     EXPECT_LT(first, second);
     EXPECT_NE(summary.find("line 2: image\\nowhere.png"), std::string::npos);
 
-    const std::string bad = writeScript("check_bad.dat", "Player\nname 勇者\n");
+    const std::string bad = writeScript("check_bad.dat", sjis("Player\nname 勇者\n"));
     std::ostringstream report;
     testing::internal::CaptureStderr();
     EXPECT_EQ(runScriptCheck(bad, report), 1);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "SjisText.h"
 #include "data/DataManager.h"
 #include "platform/Dialogs.h"
 
@@ -21,9 +22,9 @@ public:
 
 const std::string kNormal = "SpecialArt normalAttack\n";
 
-std::string report(int code, const char* name, int line, const std::string& text) {
-    return "エラーコード " + std::to_string(code) + " : " + name + "\n" + std::to_string(line) +
-           "行目にエラー : " + text + "\n";
+std::string report(int code, const std::string& name, int line, const std::string& text) {
+    return sjis("エラーコード ") + std::to_string(code) + " : " + name + "\n" +
+           std::to_string(line) + sjis("行目にエラー : ") + text + "\n";
 }
 
 struct Outcome {
@@ -55,7 +56,7 @@ TEST(ScriptErrorTest, SyntaxAndUndefinedNamesShowTheReportInABox) {
         kNormal + "Player\nname a\n\n# c\nmaxHP 1\n  colour 3  \r\nmaxMP 2\n";
     Outcome outcome = load(script);
     EXPECT_FALSE(outcome.loaded);
-    const std::string expected = report(2, "文法のエラー", 7, "colour 3");
+    const std::string expected = report(2, sjis("文法のエラー"), 7, "colour 3");
     EXPECT_EQ(outcome.error.report, expected);
     EXPECT_EQ(outcome.error.code, 2);
     EXPECT_EQ(outcome.error.line, 7);
@@ -71,16 +72,16 @@ TEST(ScriptErrorTest, SyntaxAndUndefinedNamesShowTheReportInABox) {
 
     // A name used one line before it is defined.
     outcome = load(kNormal + "Enemy\nfaceImage hero\nImage hero\n");
-    EXPECT_EQ(outcome.error.report, report(1, "未定義の変数", 3, "faceImage hero"));
+    EXPECT_EQ(outcome.error.report, report(1, sjis("未定義の変数"), 3, "faceImage hero"));
     ASSERT_EQ(outcome.boxes.size(), 1u);
 
     // An animation cannot show itself: it would recurse without end.
     outcome = load(kNormal + "Animation Still loop\nset loop\n");
-    EXPECT_EQ(outcome.error.report, report(1, "未定義の変数", 3, "set loop"));
+    EXPECT_EQ(outcome.error.report, report(1, sjis("未定義の変数"), 3, "set loop"));
 
     // Special arts resolve only among animations, never images.
     outcome = load("Image glow\nSpecialArt normalAttack\nanimation glow\n");
-    EXPECT_EQ(outcome.error.report, report(1, "未定義の変数", 3, "animation glow"));
+    EXPECT_EQ(outcome.error.report, report(1, sjis("未定義の変数"), 3, "animation glow"));
 }
 
 TEST(ScriptErrorTest, EachSyntaxFormQuotesItsLine) {
@@ -107,20 +108,20 @@ TEST(ScriptErrorTest, EachSyntaxFormQuotesItsLine) {
 TEST(ScriptErrorTest, MissingNormalAttackIsReportedAfterTheLastLine) {
     // With a final line feed the last read is an empty line one past the end.
     Outcome outcome = load("# only\n\nPlayer\n");
-    EXPECT_EQ(outcome.error.report, report(1, "未定義の変数", 4, ""));
+    EXPECT_EQ(outcome.error.report, report(1, sjis("未定義の変数"), 4, ""));
     // Without one, the last line itself.
     outcome = load("# only\n\nPlayer\r\nmaxHP  7 ");
-    EXPECT_EQ(outcome.error.report, report(1, "未定義の変数", 4, "maxHP  7"));
+    EXPECT_EQ(outcome.error.report, report(1, sjis("未定義の変数"), 4, "maxHP  7"));
     outcome = load("Player\n# last\r");
-    EXPECT_EQ(outcome.error.report, report(1, "未定義の変数", 2, "# last"));
+    EXPECT_EQ(outcome.error.report, report(1, sjis("未定義の変数"), 2, "# last"));
     outcome = load("");
-    EXPECT_EQ(outcome.error.report, report(1, "未定義の変数", 1, ""));
+    EXPECT_EQ(outcome.error.report, report(1, sjis("未定義の変数"), 1, ""));
 }
 
 TEST(ScriptErrorTest, OtherErrorsGoToStderrWithoutABox) {
     Outcome outcome = load(kNormal + "Player\nmaxHP 12x\n");
     EXPECT_FALSE(outcome.loaded);
-    EXPECT_EQ(outcome.error.report, report(3, "その他のエラー", 3, "maxHP 12x"));
+    EXPECT_EQ(outcome.error.report, report(3, sjis("その他のエラー"), 3, "maxHP 12x"));
     EXPECT_TRUE(outcome.boxes.empty());
     EXPECT_NE(outcome.stderrText.find("3\xE8\xA1\x8C"), std::string::npos);  // "3行" in UTF-8
 
@@ -167,7 +168,7 @@ TEST(ScriptErrorTest, OtherErrorsGoToStderrWithoutABox) {
     EXPECT_TRUE(outcome.boxes.empty());
 
     EXPECT_EQ(DataManager::errorName(4), nullptr);
-    EXPECT_STREQ(DataManager::errorName(0), "エラーなし");
+    EXPECT_EQ(std::string(DataManager::errorName(0)), sjis("エラーなし"));
 }
 
 TEST(ScriptErrorTest, OddBytesAreOnlyBytes) {

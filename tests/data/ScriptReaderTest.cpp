@@ -5,6 +5,7 @@
 #include <tuple>
 #include <vector>
 
+#include "SjisText.h"
 #include "data/ConstVelocityAnimation.h"
 #include "data/DataManager.h"
 #include "data/SerialAnimation.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-const char* const kScript =
+const std::string kScript = sjis(
     "# heroes and their foes\n"
     "Image hero\n"
     "Image walk\n"
@@ -54,7 +55,7 @@ const char* const kScript =
     "Me\n"
     "name わたし\n"
     "maxHP 50\n"
-    "specialArt fire 10\n";
+    "specialArt fire 10\n");
 
 }  // namespace
 
@@ -66,19 +67,19 @@ TEST(ScriptReaderTest, LoadsEveryBlockAndRestoresTheFighters) {
     EXPECT_EQ(data.specialArtCount(), 3);
 
     CharacterState* hero = data.playerState(0);
-    EXPECT_EQ(hero->name(), "勇者");
-    EXPECT_EQ(hero->description(), "旅の剣士");
+    EXPECT_EQ(hero->name(), sjis("勇者"));
+    EXPECT_EQ(hero->description(), sjis("旅の剣士"));
     EXPECT_EQ(hero->hp(), 120);  // restored after the whole file was read
     EXPECT_EQ(hero->mp(), 20);
     ASSERT_EQ(hero->specialArtCount(), 1);
     SpecialArt* fire = hero->specialArt(0);
-    EXPECT_EQ(fire->name, "ファイア");
+    EXPECT_EQ(fire->name, sjis("ファイア"));
     EXPECT_EQ(fire->strength, 25);  // the second "fire" block did not replace the first
-    EXPECT_STREQ(hero->message(1), "やった\nね");
+    EXPECT_EQ(std::string(hero->message(1)), sjis("やった\nね"));
     EXPECT_EQ(hero->message(0), nullptr);
     EXPECT_EQ(hero->message(3), nullptr);
     EXPECT_EQ(data.enemyState(1)->hp(), 300);
-    EXPECT_EQ(data.normalAttack()->name, "たたかう");
+    EXPECT_EQ(data.normalAttack()->name, sjis("たたかう"));
     EXPECT_EQ(data.enemyState(0)->chooseSpecialArt(), data.normalAttack());
 
     // The Me state is left for the main scene to restore.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "SjisText.h"
 #include "data/ScriptText.h"
 
 TEST(ScriptTextTest, IntegerRule) {
@@ -23,10 +24,10 @@ TEST(ScriptTextTest, TrimmingAndTokensLeaveShiftJisAlone) {
     EXPECT_EQ(trimScriptLine(" \r "), "");
 
     // Only spaces and tabs separate; the full-width space and other blanks stay in tokens.
-    const auto tokens = splitScriptTokens("name\t 勇者　ロト  a\vb");
+    const auto tokens = splitScriptTokens(sjis("name\t 勇者　ロト  a\vb"));
     ASSERT_EQ(tokens.size(), 3u);
     EXPECT_EQ(tokens[0], "name");
-    EXPECT_EQ(tokens[1], "勇者　ロト");
+    EXPECT_EQ(tokens[1], sjis("勇者　ロト"));
     EXPECT_EQ(tokens[2], "a\vb");
     EXPECT_TRUE(splitScriptTokens(" \t ").empty());
 }
@@ -36,6 +37,6 @@ TEST(ScriptTextTest, EscapesAreReplacedBytewise) {
     EXPECT_EQ(replaceScriptEscapes("\\\\n"), "\\\n");
     EXPECT_EQ(replaceScriptEscapes("\\x\\"), "\\x\\");
     // The second byte of "ソ" is a backslash: the search does not skip it.
-    EXPECT_EQ(replaceScriptEscapes("ソn"), std::string("\x83\n"));
-    EXPECT_EQ(replaceScriptEscapes("表t"), std::string("\x95\t"));
+    EXPECT_EQ(replaceScriptEscapes(sjis("ソn")), std::string("\x83\n"));
+    EXPECT_EQ(replaceScriptEscapes(sjis("表t")), std::string("\x95\t"));
 }

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "SjisText.h"
 #include "data/DataManager.h"
 #include "data/ScriptCheck.h"
 
@@ -42,12 +43,12 @@ TEST(Utf8Sign, ByteOrderMarkOrUtf8TextOutsideAscii) {
 }
 
 TEST(Utf8Sign, ShiftJisAsciiAndBrokenUtf8AreNotUtf8) {
-    EXPECT_FALSE(find(kHeader + "name 勇者\nmessage start 「ケルモラの　そらは」\n"));
-    EXPECT_FALSE(find("name ｱｲｳ\n"));  // half-width katakana
+    EXPECT_FALSE(find(kHeader + sjis("name 勇者\nmessage start 「ケルモラの　そらは」\n")));
+    EXPECT_FALSE(find(sjis("name ｱｲｳ\n")));  // half-width katakana
     EXPECT_FALSE(find(kHeader + "maxHP 10\n"));
     EXPECT_FALSE(find(""));
     // A valid start does not make a file UTF-8 when a later byte is not.
-    EXPECT_FALSE(find("name " + kBraveUtf8 + "\nname 勇者\n"));
+    EXPECT_FALSE(find("name " + kBraveUtf8 + sjis("\nname 勇者\n")));
     // Overlong forms, surrogates, code points past U+10FFFF, cut sequences.
     for (const char* bytes :
          {"\xC0\x80", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE5\x8B", "\xEF\xBB"}) {
@@ -56,7 +57,7 @@ TEST(Utf8Sign, ShiftJisAsciiAndBrokenUtf8AreNotUtf8) {
 }
 
 TEST(Utf8Sign, StreamIsBackAtItsStartForTheReader) {
-    std::istringstream in(kHeader + "name 勇者\n");
+    std::istringstream in(kHeader + sjis("name 勇者\n"));
     EXPECT_FALSE(Utf8Sign::find(in));
     std::string first;
     std::getline(in, first);
@@ -74,7 +75,8 @@ TEST(Utf8Sign, LoadAndCheckReportTheLineAndTheEncoding) {
     EXPECT_EQ(data.lastError().line, 3);
     EXPECT_EQ(data.playerCount(), 0);
     const std::string& report = data.lastError().report;
-    EXPECT_EQ(report.rfind("エラーコード 3 : その他のエラー\n3行目にエラー : name ??\n", 0), 0u)
+    EXPECT_EQ(report.rfind(sjis("エラーコード 3 : その他のエラー\n3行目にエラー : name ??\n"), 0),
+              0u)
         << report;
     EXPECT_NE(report.find("Shift-JIS (CP932)"), std::string::npos);
     EXPECT_NE(printed.find("UTF-8"), std::string::npos);

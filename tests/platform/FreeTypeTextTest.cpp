@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "SjisText.h"
 #include "gfx/DIBImage.h"
 #include "platform/freetype/FreeTypeText.h"
 
@@ -58,8 +59,8 @@ protected:
 }  // namespace
 
 TEST_F(FreeTypeTextTest, CharactersAdvancePerByteAndFillTheirCell) {
-    const Ink a = alone("A", 4), kana = alone("あ", 8), halfKana = alone("ｱ", 4);
-    draw("AあｱA");
+    const Ink a = alone("A", 4), kana = alone(sjis("あ"), 8), halfKana = alone(sjis("ｱ"), 4);
+    draw(sjis("AあｱA"));
     EXPECT_EQ(ink(0, 0, 4), a);
     EXPECT_EQ(ink(4, 0, 8), kana);
     EXPECT_EQ(ink(12, 0, 4), halfKana);
@@ -67,7 +68,8 @@ TEST_F(FreeTypeTextTest, CharactersAdvancePerByteAndFillTheirCell) {
     EXPECT_EQ(ink(20, 0, 40), Ink(40 * 8, false));
 
     // Every glyph stays inside rows y..y+7 of its cell, nothing cut off.
-    for (const std::string c : {"A", "g", "_", "|", "あ", "漢", "「", "ギ", "ｱ"}) {
+    for (const std::string& c : std::initializer_list<std::string>{
+             "A", "g", "_", "|", sjis("あ"), sjis("漢"), sjis("「"), sjis("ギ"), sjis("ｱ")}) {
         screen.resize(128, 64);
         draw(c, 10, 10);
         const Ink cell = ink(10, 10, static_cast<int>(c.size()) * 4);
@@ -93,16 +95,16 @@ TEST_F(FreeTypeTextTest, DrawTextClipsToItsRectangleAndTheTargetClip) {
     EXPECT_GT(inside, 0);
 
     // A rectangle ending in the middle of a two-byte character shows its left half.
-    Ink half = alone("漢", 8);
+    Ink half = alone(sjis("漢"), 8);
     for (std::size_t i = 0; i < half.size(); ++i) {
         half[i] = half[i] && i % 8 < 4;
     }
-    text->drawText(screen, "漢", 0, 0, 4, 8, 0xFFFFFF);
+    text->drawText(screen, sjis("漢"), 0, 0, 4, 8, 0xFFFFFF);
     EXPECT_EQ(ink(0, 0, 8), half);
 
     screen.resize(128, 64);
     screen.setClip(0, 0, 6, 4);
-    draw("漢漢");
+    draw(sjis("漢漢"));
     const Ink corner = ink(0, 0, 6, 4);
     EXPECT_GT(inkCount(), 0);
     EXPECT_EQ(std::count(corner.begin(), corner.end(), true), inkCount());
@@ -139,7 +141,7 @@ TEST_F(FreeTypeTextTest, ClippingAtEveryColumnKeepsExactlyTheGlyphPixelsInside) 
 
 TEST_F(FreeTypeTextTest, ColourTopByteIsDroppedAndTheBackgroundStays) {
     screen.fillRect(0x00ABCDEF, 0, 0, 128, 64);
-    text->drawText(screen, "あ", 0, 0, 128, 64, 0xFF102030);
+    text->drawText(screen, sjis("あ"), 0, 0, 128, 64, 0xFF102030);
     int inked = 0;
     for (int y = 0; y < 64; ++y) {
         for (int x = 0; x < 128; ++x) {

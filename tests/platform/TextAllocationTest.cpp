@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <new>
 
+#include "SjisText.h"
 #include "gfx/DIBImage.h"
 #include "platform/freetype/FreeTypeText.h"
 
@@ -35,7 +36,7 @@ TEST(TextAllocation, CachedTextAllocatesNothing) {
     Font font(text.get());
     DIBImage frame(256, 224);
     frame.selectFont(&font);
-    const std::string line = "ゆうしゃの　こうげき！ HP 123";
+    const std::string line = sjis("ゆうしゃの　こうげき！ HP 123");
     drawText(frame, line, 8, 8);  // renders and caches the glyphs
 
     const long before = allocations.load();

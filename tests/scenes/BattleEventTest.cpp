@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "GameHarness.h"
+#include "SjisText.h"
 #include "data/Random.h"
 #include "data/SpecialArt.h"
 #include "scenes/DamageEvent.h"
@@ -45,13 +46,13 @@ struct Lcg {
 TEST_F(BattleEventTest, HitThatLeavesTheTargetStanding) {
     DamageEvent event(g, g.hero, g.enemy, art("fire"));
     event.step();
-    EXPECT_EQ(h.messageLine(), "Ayaの　Fire");
+    EXPECT_EQ(h.messageLine(), sjis("Ayaの　Fire"));
     EXPECT_EQ(m.heroPicture.animation, art("fire")->animation);
     EXPECT_TRUE(m.heroPicture.animate);
     EXPECT_EQ(g.enemy->hp(), 30);  // nothing paid or applied yet
 
     event.step();
-    EXPECT_EQ(h.messageLine(), "Slimeは　20　のダメージをうけた！");
+    EXPECT_EQ(h.messageLine(), sjis("Slimeは　20　のダメージをうけた！"));
     EXPECT_EQ(g.enemy->hp(), 10);
     EXPECT_EQ(g.hero->mp(), 10);
     EXPECT_EQ(m.enemyPicture.animation, &event.flash);
@@ -82,7 +83,7 @@ TEST_F(BattleEventTest, DefeatWithoutLinesAndOddStrengths) {
     nothing.strength = 0;
     DamageEvent poke(g, ben, golem, &nothing);
     stepAll(poke);
-    EXPECT_EQ(m.messageWindow.lines.at(0), "Golemは　0　のダメージをうけた！");
+    EXPECT_EQ(m.messageWindow.lines.at(0), sjis("Golemは　0　のダメージをうけた！"));
 
     golem->subtractHP(20);
     SpecialArt heal;
@@ -91,7 +92,7 @@ TEST_F(BattleEventTest, DefeatWithoutLinesAndOddStrengths) {
     DamageEvent mend(g, ben, golem, &heal);
     mend.step();
     mend.step();
-    EXPECT_EQ(h.messageLine(), "Golemは　-5　のダメージをうけた！");
+    EXPECT_EQ(h.messageLine(), sjis("Golemは　-5　のダメージをうけた！"));
     EXPECT_EQ(golem->hp(), 35);
 
     // Golem has no "lost" line and Ben no "won" line: one follow-up with the plain line.
@@ -102,7 +103,7 @@ TEST_F(BattleEventTest, DefeatWithoutLinesAndOddStrengths) {
     stepAll(fell);
     ASSERT_EQ(fell.followUps.size(), 1u);
     fell.followUps[0]->step();
-    EXPECT_EQ(h.messageLine(), "Golemは　たおれた");
+    EXPECT_EQ(h.messageLine(), sjis("Golemは　たおれた"));
 }
 
 TEST_F(BattleEventTest, CoinTossOrdersTheTurn) {
@@ -124,9 +125,9 @@ TEST_F(BattleEventTest, CoinTossOrdersTheTurn) {
         EXPECT_EQ(g.commandQueue.front().actor, expectHeroFirst ? g.hero : g.enemy) << seed;
         // The first action shows at once, without a press.
         demo.update();
-        EXPECT_EQ(h.messageLine(), expectHeroFirst
-                                       ? "Ayaの　Attack"
-                                       : (expectBite ? "Golemの　Bite" : "Golemの　Attack"))
+        EXPECT_EQ(h.messageLine(),
+                  expectHeroFirst ? sjis("Ayaの　Attack")
+                                  : (expectBite ? sjis("Golemの　Bite") : sjis("Golemの　Attack")))
             << seed;
         g.eventQueue.clear();
         g.commandQueue = {};
@@ -157,11 +158,11 @@ TEST_F(BattleEventTest, TurnPlaysLineByLineAndDropsTheFallenEnemysCommand) {
 
     demo.begin();
     frame(false);
-    EXPECT_EQ(h.messageLine(), "Ayaの　Attack");
+    EXPECT_EQ(h.messageLine(), sjis("Ayaの　Attack"));
     frame(false);  // waits for the button
-    EXPECT_EQ(h.messageLine(), "Ayaの　Attack");
+    EXPECT_EQ(h.messageLine(), sjis("Ayaの　Attack"));
     frame(true);
-    EXPECT_EQ(h.messageLine(), "Slimeは　10　のダメージをうけた！");
+    EXPECT_EQ(h.messageLine(), sjis("Slimeは　10　のダメージをうけた！"));
     frame(true);  // the event ends and its first follow-up shows in the same frame
     EXPECT_EQ(h.messageLine(), "Splat...");
     EXPECT_EQ(m.enemyPicture.animation, g.enemy->faceImage(1));

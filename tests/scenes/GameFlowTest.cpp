@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "GameHarness.h"
+#include "SjisText.h"
 #include "data/SpecialArt.h"
 #include "scenes/EndingText.h"
+#include "text/Catalogue.h"
 
 namespace {
 
@@ -20,7 +22,7 @@ void enterBattle(GameHarness& h, int index) {
     SceneSet& s = h.scenes();
     ASSERT_EQ(h.current(), &s.startScene);
     ASSERT_TRUE(pressWhile(h, ButtonDecide, &s.startScene));
-    ASSERT_EQ(h.cursorLabel(), "しょうぶする");
+    ASSERT_EQ(h.cursorLabel(), sjis("しょうぶする"));
     h.press(ButtonDecide);
     ASSERT_EQ(h.current(), &s.characterSelectScene);
     h.press(ButtonRight, index);
@@ -51,7 +53,7 @@ TEST(GameFlowTest, FleeingKeepsTheGroundAndEveryonesHP) {
     CharacterState* aya = h.data.playerState(0);
     CharacterState* slime = h.data.enemyState(0);
 
-    EXPECT_EQ(h.messageLine(), "だい 1 けっせんじょう");
+    EXPECT_EQ(h.messageLine(), sjis("だい 1 けっせんじょう"));
     EXPECT_EQ(m.nameWindow.lines.at(0), "Slime");
     EXPECT_EQ(m.enemyPicture.animation, slime->faceImage(0));
     EXPECT_TRUE(m.messageWindow.visible && m.mapWindow.visible);
@@ -66,35 +68,35 @@ TEST(GameFlowTest, FleeingKeepsTheGroundAndEveryonesHP) {
     EXPECT_EQ(m.optionWindow.columns, 2);
     EXPECT_FALSE(m.messageWindow.visible);
     h.press(ButtonDown);  // one row of two: lands on the last entry
-    EXPECT_EQ(h.cursorLabel(), "にげる");
+    EXPECT_EQ(h.cursorLabel(), sjis("にげる"));
     h.press(ButtonDecide);
     ASSERT_EQ(h.current(), &s.startScene);
-    EXPECT_EQ(h.messageLine(), "だい 1 けっせんじょう");
+    EXPECT_EQ(h.messageLine(), sjis("だい 1 けっせんじょう"));
 
     h.press(ButtonDecide, 2);
-    EXPECT_EQ(h.cursorLabel(), "にげる");  // the choice menu keeps its cursor
-    h.press(ButtonCancel);                 // cancel runs away as well
+    EXPECT_EQ(h.cursorLabel(), sjis("にげる"));  // the choice menu keeps its cursor
+    h.press(ButtonCancel);                       // cancel runs away as well
     ASSERT_EQ(h.current(), &s.startScene);
     h.press(ButtonDecide, 2);
     h.press(ButtonLeft);
     h.press(ButtonDecide);
 
     ASSERT_EQ(h.current(), &s.characterSelectScene);
-    EXPECT_EQ(h.optionLine(), "だれに　しますか？");
+    EXPECT_EQ(h.optionLine(), sjis("だれに　しますか？"));
     EXPECT_EQ(m.optionWindow.columns, 4);
     EXPECT_EQ(m.heroPicture.animation, aya->faceImage(0));
     EXPECT_EQ(m.statusWindow.character, aya);
     h.press(ButtonDecide);
     ASSERT_EQ(h.current(), &s.characterConfirmScene);
-    EXPECT_EQ(h.optionLine(), "Ayaで　いいかな？");
-    EXPECT_EQ(h.cursorLabel(), "はい");
+    EXPECT_EQ(h.optionLine(), sjis("Ayaで　いいかな？"));
+    EXPECT_EQ(h.cursorLabel(), sjis("はい"));
     h.press(ButtonCancel);  // cancel does not leave the question
     EXPECT_EQ(h.current(), &s.characterConfirmScene);
     h.press(ButtonRight);
     h.press(ButtonDecide);
     ASSERT_EQ(h.current(), &s.characterSelectScene);
     h.press(ButtonDecide);
-    EXPECT_EQ(h.cursorLabel(), "はい");  // the question starts on "はい" again
+    EXPECT_EQ(h.cursorLabel(), sjis("はい"));  // the question starts on "はい" again
     h.press(ButtonDecide);
 
     // The hero's three-line start line, two lines a page, then the enemy's.
@@ -111,7 +113,7 @@ TEST(GameFlowTest, FleeingKeepsTheGroundAndEveryonesHP) {
     EXPECT_EQ(m.optionWindow.menu, &h.globals.battleCommandMenu);
     EXPECT_EQ(m.optionWindow.rows, 2);
     EXPECT_EQ(m.optionWindow.columns, 2);
-    EXPECT_EQ(h.cursorLabel(), "たたかう");
+    EXPECT_EQ(h.cursorLabel(), sjis("たたかう"));
     // One turn of normal attacks, then run away.
     h.press(ButtonDecide);
     ASSERT_EQ(h.current(), &s.battleDemoScene);
@@ -120,12 +122,12 @@ TEST(GameFlowTest, FleeingKeepsTheGroundAndEveryonesHP) {
     EXPECT_EQ(aya->hp(), 190);
     EXPECT_EQ(slime->hp(), 20);
     h.press(ButtonDown);
-    EXPECT_EQ(h.cursorLabel(), "にげる");
+    EXPECT_EQ(h.cursorLabel(), sjis("にげる"));
     h.press(ButtonDecide);
 
     ASSERT_EQ(h.current(), &s.startScene);
     EXPECT_EQ(h.globals.battleGround, 0);
-    EXPECT_EQ(h.messageLine(), "だい 1 けっせんじょう");
+    EXPECT_EQ(h.messageLine(), sjis("だい 1 けっせんじょう"));
     enterBattle(h, 0);
     EXPECT_EQ(m.statusWindow.character, aya);
     EXPECT_EQ(aya->hp(), 190);
@@ -137,7 +139,7 @@ TEST(GameFlowTest, AnArtTheHeroCannotPayDoesNothing) {
     SceneSet& s = h.scenes();
     enterBattle(h, 0);
     h.press(ButtonRight);
-    EXPECT_EQ(h.cursorLabel(), "ひっさつわざ");
+    EXPECT_EQ(h.cursorLabel(), sjis("ひっさつわざ"));
     h.press(ButtonDecide);
     EXPECT_EQ(h.cursorLabel(), "Fire");
     h.press(ButtonRight);
@@ -148,10 +150,10 @@ TEST(GameFlowTest, AnArtTheHeroCannotPayDoesNothing) {
     EXPECT_EQ(h.globals.heroArt, nullptr);
     EXPECT_EQ(h.data.playerState(0)->mp(), 20);
     h.press(ButtonCancel);
-    EXPECT_EQ(h.cursorLabel(), "ひっさつわざ");
+    EXPECT_EQ(h.cursorLabel(), sjis("ひっさつわざ"));
     h.press(ButtonCancel);  // nothing at the top level
     EXPECT_EQ(h.current(), &s.battleCommandScene);
-    EXPECT_EQ(h.cursorLabel(), "ひっさつわざ");
+    EXPECT_EQ(h.cursorLabel(), sjis("ひっさつわざ"));
 }
 
 TEST(GameFlowTest, WinningEveryGroundReachesTheEnding) {
@@ -182,7 +184,7 @@ TEST(GameFlowTest, WinningEveryGroundReachesTheEnding) {
         h.frame();
     }
     ASSERT_EQ(h.current(), &s.startScene);
-    EXPECT_EQ(h.messageLine(), "だい 2 けっせんじょう");
+    EXPECT_EQ(h.messageLine(), sjis("だい 2 けっせんじょう"));
     EXPECT_EQ(m.nameWindow.lines.at(0), "Golem");
 
     enterBattle(h, 0);
@@ -194,7 +196,7 @@ TEST(GameFlowTest, WinningEveryGroundReachesTheEnding) {
     ASSERT_EQ(h.current(), &s.battleDemoScene);
     bool sawFire = false;
     for (int i = 0; i < 10 && h.current() == &s.battleDemoScene; ++i) {
-        if (h.messageLine() == "Ayaの　Fire") {
+        if (h.messageLine() == sjis("Ayaの　Fire")) {
             sawFire = true;
             EXPECT_EQ(m.heroPicture.animation, h.globals.heroArt->animation);
         }
@@ -210,11 +212,11 @@ TEST(GameFlowTest, WinningEveryGroundReachesTheEnding) {
     h.press(ButtonDecide);
     ASSERT_EQ(h.current(), &s.endScene);
     EXPECT_EQ(m.messageWindow.lines.size(), 3u);
-    EXPECT_EQ(h.messageLine(), "おれたちの　たたかいは　これからだ！");
+    EXPECT_EQ(h.messageLine(), sjis("おれたちの　たたかいは　これからだ！"));
     h.press(ButtonDecide);
-    EXPECT_EQ(h.messageLine(), "じかいさくに　ごきたいください！");
+    EXPECT_EQ(h.messageLine(), sjis("じかいさくに　ごきたいください！"));
     h.press(ButtonDecide, 3);
-    EXPECT_EQ(h.messageLine(), "＊＊＊＊＊＊＊＊＊　おわり　＊＊＊＊＊＊＊＊＊");
+    EXPECT_EQ(h.messageLine(), sjis("＊＊＊＊＊＊＊＊＊　おわり　＊＊＊＊＊＊＊＊＊"));
     EXPECT_EQ(h.current(), &s.endScene);
 }
 
@@ -229,11 +231,11 @@ TEST(GameFlowTest, LosingEveryHeroReachesGameOver) {
     for (int i = 0; i < 20 && h.current() == &s.battleCommandScene; ++i) {
         h.press(ButtonDecide);
         while (h.current() == &s.battleDemoScene) {
-            if (h.messageLine() == "Ayaは　999　のダメージをうけた！") {
+            if (h.messageLine() == sjis("Ayaは　999　のダメージをうけた！")) {
                 EXPECT_TRUE(m.heroPicture.animate);  // the hero's face blinks
                 EXPECT_EQ(m.enemyPicture.animation, h.data.enemyState(0)->faceImage(0));
             }
-            if (h.messageLine() == "Ayaは　たおれた") {
+            if (h.messageLine() == sjis("Ayaは　たおれた")) {
                 sawFall = true;
                 EXPECT_EQ(m.heroPicture.animation, h.data.playerState(0)->faceImage(1));
             }
@@ -263,19 +265,19 @@ TEST(GameFlowTest, LosingEveryHeroReachesGameOver) {
     EXPECT_EQ(m.messageWindow.linesPerPage, 1);
     EXPECT_FALSE(m.optionWindow.visible || m.statusWindow.visible || m.heroPicture.visible);
     h.press(ButtonDecide, 6);
-    EXPECT_EQ(h.messageLine(), "＊＊＊＊＊＊　ＧＡＭＥ　ＯＶＥＲ　＊＊＊＊＊＊");
+    EXPECT_EQ(h.messageLine(), sjis("＊＊＊＊＊＊　ＧＡＭＥ　ＯＶＥＲ　＊＊＊＊＊＊"));
     EXPECT_EQ(h.current(), &s.gameOverScene);
 }
 
 TEST(GameFlowTest, GameOverPoemKeepsItsIndentAndFitsTheWindow) {
-    const std::string text = kGameOverText;
-    const std::string indent = "　";
+    const std::string& poem = text(TextId::GameOverText);
+    const std::string indent = sjis("　");
     const int expectedIndent[] = {3, 3, 5, 8};
     std::size_t start = 0;
     for (int line = 0; line < 4; ++line) {
-        const std::size_t end = text.find('\n', start);
+        const std::size_t end = poem.find('\n', start);
         ASSERT_NE(end, std::string::npos);
-        const std::string row = text.substr(start, end - start);
+        const std::string row = poem.substr(start, end - start);
         EXPECT_LE(row.size(), 48u) << line;
         int spaces = 0;
         while (row.compare(spaces * indent.size(), indent.size(), indent) == 0) {
@@ -284,7 +286,7 @@ TEST(GameFlowTest, GameOverPoemKeepsItsIndentAndFitsTheWindow) {
         EXPECT_EQ(spaces, expectedIndent[line]) << line;
         start = end + 1;
     }
-    EXPECT_EQ(text.substr(start), "＊＊＊＊＊＊　ＧＡＭＥ　ＯＶＥＲ　＊＊＊＊＊＊");
+    EXPECT_EQ(poem.substr(start), sjis("＊＊＊＊＊＊　ＧＡＭＥ　ＯＶＥＲ　＊＊＊＊＊＊"));
 }
 
 TEST(GameFlowTest, AnEnemyWithoutADescriptionHasAOnePageIntroduction) {
@@ -292,12 +294,12 @@ TEST(GameFlowTest, AnEnemyWithoutADescriptionHasAOnePageIntroduction) {
     SceneSet& s = h.scenes();
     ASSERT_TRUE(h.loaded);
     ASSERT_EQ(h.current(), &s.startScene);
-    EXPECT_EQ(h.messageLine(), "だい 1 けっせんじょう");
+    EXPECT_EQ(h.messageLine(), sjis("だい 1 けっせんじょう"));
     EXPECT_EQ(h.mainScene.messageWindow.lines.size(), 1u);
     // The first Decide leaves the scene: no blank page before the choice.
     h.press(ButtonDecide);
     EXPECT_EQ(h.current(), &s.startSelectScene);
-    EXPECT_EQ(h.cursorLabel(), "しょうぶする");
+    EXPECT_EQ(h.cursorLabel(), sjis("しょうぶする"));
     // Running away shows the same one page again.
     h.press(ButtonCancel);
     ASSERT_EQ(h.current(), &s.startScene);

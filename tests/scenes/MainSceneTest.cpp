@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "GameHarness.h"
+#include "SjisText.h"
 #include "scenes/SceneTransition.h"
 
 namespace {
@@ -84,7 +85,7 @@ TEST(MainSceneTest, InitRestoresMeAndEndsAtOnceWhenGroundsAreUsedUp) {
     h.globals.battleGround = h.data.enemyCount();
     h.mainScene.init();
     EXPECT_EQ(h.current(), &h.scenes().endScene);
-    EXPECT_EQ(h.messageLine(), "おれたちの　たたかいは　これからだ！");
+    EXPECT_EQ(h.messageLine(), sjis("おれたちの　たたかいは　これからだ！"));
 }
 
 TEST(MainSceneTest, DrawsBackgroundAndEmptyLowerStatusBox) {

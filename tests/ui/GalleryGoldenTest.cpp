@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "SjisText.h"
 #include "UiTestSupport.h"
 #include "gfx/ImageFile.h"
 #include "gfx/ImageSave.h"
@@ -145,15 +146,15 @@ TEST(WindowGallery, MatchesGoldenPicture) {
 
     TextWindow message(8, 8, 168, 104, 16, 16, 16, 0, kBack, true);
     message.linesPerPage = 2;
-    setText(message, "ウィンドウの　みほん\r\nWindow gallery 1.0");
+    setText(message, sjis("ウィンドウの　みほん\r\nWindow gallery 1.0").c_str());
     InitMenu menu;
     menu.moveCursor(1);
     OptionWindow option(8, 56, 168, 104, 16, 16, 16, 0, kBack, true);
     option.rows = 1;
     option.columns = 2;
     option.menu = &menu;
-    setText(option, "どうする？");
-    Fighter hero("ゆうしゃ", 57, 100, 30, 40);
+    setText(option, sjis("どうする？").c_str());
+    Fighter hero(sjis("ゆうしゃ"), 57, 100, 30, 40);
     StatusWindow status(176, 32, 248, 80, 8, 8, 8, 8, kBack);
     status.character = &hero.state;
     Image face;  // larger than its window: diamonds, clipped
@@ -167,12 +168,12 @@ TEST(WindowGallery, MatchesGoldenPicture) {
     AnimationWindow picture(176, 80, 248, 112, 0, 0, 0, 0, 0x000040);
     picture.animation = &face;
     NameWindow name(176, 8, 248, 32, 16, 8, 8, 8, kBack, false);
-    setText(name, "なまえまど");
+    setText(name, sjis("なまえまど").c_str());
     BackgroundWindow map(16, 112, 240, 176, 0, 0, 0, 0, 0x204020);
     map.setBattleGroundCount(3);
     map.setStage(1);
     map.markerX = 60;
-    Fighter lowerHero("まほう", 150, 200, 24, 40);
+    Fighter lowerHero(sjis("まほう"), 150, 200, 24, 40);
     MyStatusWindow lowerStatus(72, 176, 240, 224, 8, 8, 8, 8, kBack);
     lowerStatus.character = &lowerHero.state;
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "SjisText.h"
 #include "UiTestSupport.h"
 #include "data/DataManager.h"
 #include "data/SpecialArt.h"
@@ -44,9 +45,10 @@ TEST(Menus, HoldTheirEntriesWithTheirIds) {
     InitMenu init;
     YesNoMenu yesNo;
     BattleCommandMenu battle;
-    EXPECT_EQ(entries(init), (Entries{{"しょうぶする", 0}, {"にげる", 1}}));
-    EXPECT_EQ(entries(yesNo), (Entries{{"はい", 0}, {"いいえ", 1}}));
-    EXPECT_EQ(entries(battle), (Entries{{"たたかう", 1}, {"ひっさつわざ", 0}, {"にげる", 2}}));
+    EXPECT_EQ(entries(init), (Entries{{sjis("しょうぶする"), 0}, {sjis("にげる"), 1}}));
+    EXPECT_EQ(entries(yesNo), (Entries{{sjis("はい"), 0}, {sjis("いいえ"), 1}}));
+    EXPECT_EQ(entries(battle),
+              (Entries{{sjis("たたかう"), 1}, {sjis("ひっさつわざ"), 0}, {sjis("にげる"), 2}}));
     EXPECT_EQ(battle.character, nullptr);
     EXPECT_EQ(init.currentLevel().menu, &init);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "SjisText.h"
 #include "UiTestSupport.h"
 #include "ui/MyStatusWindow.h"
 #include "ui/StatusWindow.h"
@@ -68,7 +69,8 @@ TEST(MyStatusWindow, LabelsPlateAndGaugeRows) {
     window.draw(screen.target);
 
     ASSERT_EQ(screen.text.texts(),
-              (std::vector<std::string>{"Rion", "せいめい…", "どりょく…", "こころ………"}));
+              (std::vector<std::string>{"Rion", sjis("せいめい…"), sjis("どりょく…"),
+                                        sjis("こころ………")}));
     const auto at = [&](int i) {
         return std::make_pair(screen.text.calls[i].left, screen.text.calls[i].top);
     };

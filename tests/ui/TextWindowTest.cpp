@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "SjisText.h"
 #include "UiTestSupport.h"
 #include "ui/InitMenu.h"
 #include "ui/NameWindow.h"
@@ -25,7 +26,8 @@ TEST(TextWindow, CutsTextAtRunsOfLineBreaks) {
     EXPECT_EQ(cut("A\r\n\n"), (Lines{"A"}));
     EXPECT_EQ(cut(""), (Lines{""}));
     EXPECT_EQ(cut(nullptr), (Lines{""}));
-    EXPECT_EQ(cut("表示\nソ"), (Lines{"表示", "ソ"}));  // second bytes 0x5C stay whole
+    EXPECT_EQ(cut(sjis("表示\nソ").c_str()),
+              (Lines{sjis("表示"), sjis("ソ")}));  // second bytes 0x5C stay whole
 
     TextWindow window(0, 0, 64, 64, 0, 0, 0, 0, kBack, false);
     setText(window, "heading");
@@ -123,7 +125,7 @@ TEST(OptionWindow, PlacesEntriesBelowTextWithCursorLeftOfSelection) {
     menu.moveCursor(1);
     window.draw(screen.target);
     EXPECT_EQ(window.bottom, 56 + 16 + 16 * 2);
-    ASSERT_EQ(screen.text.texts(), (Lines{"", "しょうぶする", "にげる"}));
+    ASSERT_EQ(screen.text.texts(), (Lines{"", sjis("しょうぶする"), sjis("にげる")}));
     EXPECT_EQ(screen.text.calls[1].left, 40);
     EXPECT_EQ(screen.text.calls[1].top, 88);
     EXPECT_EQ(screen.text.calls[2].left, 136);

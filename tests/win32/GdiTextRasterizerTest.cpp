@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "SjisText.h"
 #include "gfx/DIBImage.h"
 #include "platform/win32/GdiTextRasterizer.h"
 
@@ -56,7 +57,7 @@ TEST(GdiTextRasterizer, DrawsInTheTextColourOnlyInsideTheTextRectangle) {
     TextTarget target(text, 64, 40);
     target.picture.setTextColor(0xFF00FF00);
     // Ten bytes: the rectangle is (16, 20)-(56, 28); the glyphs reach its edges.
-    drawText(target.picture, "ＷＷＷＷＷ", 16, 20);
+    drawText(target.picture, sjis("ＷＷＷＷＷ"), 16, 20);
 
     bool allInside = false;
     const int changed = target.changedPixels(16, 20, 56, 28, allInside);
@@ -79,24 +80,24 @@ TEST(GdiTextRasterizer, KeepsToTheTargetsClipRectangleAndItsEdges) {
     GdiTextRasterizer text;
     TextTarget target(text, 64, 40);
     target.picture.setClip(20, 0, 30, 40);
-    drawText(target.picture, "ＷＷＷＷ", 16, 4);
+    drawText(target.picture, sjis("ＷＷＷＷ"), 16, 4);
     bool allInside = false;
     EXPECT_GT(target.changedPixels(20, 4, 30, 12, allInside), 0);
     EXPECT_TRUE(allInside);
 
     // Text hanging over any edge of the picture changes nothing outside it and does not fail.
     TextTarget edges(text, 64, 40);
-    drawText(edges.picture, "ＷＷＷＷ", -12, -4);
-    drawText(edges.picture, "ＷＷＷＷ", 50, 36);
+    drawText(edges.picture, sjis("ＷＷＷＷ"), -12, -4);
+    drawText(edges.picture, sjis("ＷＷＷＷ"), 50, 36);
     EXPECT_GT(edges.changedPixels(0, 0, 64, 40, allInside), 0);
-    drawText(edges.picture, "ＷＷ", 200, 200);  // entirely outside
+    drawText(edges.picture, sjis("ＷＷ"), 200, 200);  // entirely outside
 }
 
 TEST(GdiTextRasterizer, WorksOnTargetsOfDifferentSizesOneAfterAnother) {
     GdiTextRasterizer text;
     for (int size : {16, 300, 16}) {
         TextTarget target(text, size, size);
-        drawText(target.picture, "Ｗ", 0, 0);
+        drawText(target.picture, sjis("Ｗ"), 0, 0);
         bool allInside = false;
         EXPECT_GT(target.changedPixels(0, 0, 8, 8, allInside), 0) << size;
         EXPECT_TRUE(allInside) << size;

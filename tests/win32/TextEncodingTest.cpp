@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "SjisText.h"
 #include "data/TextEncoding.h"
 
 namespace {
@@ -14,11 +15,11 @@ std::string utf8(const char8_t* text) {
 
 // The Windows conversion (code page 932 built into Windows) must agree with the iconv one.
 TEST(TextEncoding, ShiftJisBecomesUtf8AndBadBytesBecomeQuestionMarks) {
-    EXPECT_EQ(sjisToUtf8("ケルモラ ok\n"), utf8(u8"ケルモラ ok\n"));
-    EXPECT_EQ(sjisToUtf8("ＨＰ　１０"), utf8(u8"ＨＰ　１０"));
+    EXPECT_EQ(sjisToUtf8(sjis("ケルモラ ok\n")), utf8(u8"ケルモラ ok\n"));
+    EXPECT_EQ(sjisToUtf8(sjis("ＨＰ　１０")), utf8(u8"ＨＰ　１０"));
     EXPECT_EQ(sjisToUtf8(""), "");
     // A lead byte whose second byte cannot follow it: "?", then the second byte on its own.
-    EXPECT_EQ(sjisToUtf8(std::string("\x82\x20", 2) + "ア"), utf8(u8"? ア"));
+    EXPECT_EQ(sjisToUtf8(std::string("\x82\x20", 2) + sjis("ア")), utf8(u8"? ア"));
     // A lead byte cut off at the end.
-    EXPECT_EQ(sjisToUtf8(std::string("モ\x83", 3)), utf8(u8"モ?"));
+    EXPECT_EQ(sjisToUtf8(sjis("モ") + "\x83"), utf8(u8"モ?"));
 }

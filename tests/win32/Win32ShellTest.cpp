@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 
+#include "SjisText.h"
 #include "platform/win32/Win32Shell.h"
 
 namespace {
@@ -74,7 +75,7 @@ TEST_F(Win32ShellTest, OpensAWindowWithThePictureSizedClientAreaTitleAndMenu) {
 
     char text[128] = {};
     GetWindowTextA(window, text, sizeof text);
-    EXPECT_EQ(std::string(text), "ケルモラのラスト風バトルシステム");
+    EXPECT_EQ(std::string(text), sjis("ケルモラのラスト風バトルシステム"));
     GetClassNameA(window, text, sizeof text);
     EXPECT_EQ(std::string(text), "Velkaros");
 
@@ -82,15 +83,15 @@ TEST_F(Win32ShellTest, OpensAWindowWithThePictureSizedClientAreaTitleAndMenu) {
     HMENU menu = GetMenu(window);
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(GetMenuItemCount(menu), 2);
-    EXPECT_EQ(menuText(menu, 0), "ファイル(&F)");
-    EXPECT_EQ(menuText(menu, 1), "ヘルプ(&H)");
+    EXPECT_EQ(menuText(menu, 0), sjis("ファイル(&F)"));
+    EXPECT_EQ(menuText(menu, 1), sjis("ヘルプ(&H)"));
     HMENU file = GetSubMenu(menu, 0);
     HMENU help = GetSubMenu(menu, 1);
     ASSERT_EQ(GetMenuItemCount(file), 1);
     ASSERT_EQ(GetMenuItemCount(help), 1);
-    EXPECT_EQ(menuText(file, 0), "終了(&X)");
+    EXPECT_EQ(menuText(file, 0), sjis("終了(&X)"));
     EXPECT_EQ(GetMenuItemID(file, 0), 100u);
-    EXPECT_EQ(menuText(help, 0), "バージョン情報(&V)");
+    EXPECT_EQ(menuText(help, 0), sjis("バージョン情報(&V)"));
     EXPECT_EQ(GetMenuItemID(help, 0), 101u);
 
     // The picture is cleared and has the game font, ready for the first frame's text.
@@ -98,7 +99,7 @@ TEST_F(Win32ShellTest, OpensAWindowWithThePictureSizedClientAreaTitleAndMenu) {
 }
 
 TEST_F(Win32ShellTest, VersionRecordNamesTheGame) {
-    EXPECT_EQ(versionText("ProductName"), "ケルモラのラスト風バトルシステム");
+    EXPECT_EQ(versionText("ProductName"), sjis("ケルモラのラスト風バトルシステム"));
     EXPECT_EQ(versionText("FileVersion"), "Ver 0.1.0");
     EXPECT_EQ(versionText("ProductVersion"), "Ver 0.1.0");
 }

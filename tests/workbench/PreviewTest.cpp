@@ -1,6 +1,7 @@
 // The gallery of --preview: its pages and buttons, what it draws, and its run without a window.
 #include "workbench/Preview.h"
 
+#include "SjisText.h"
 #include "WorkbenchFolder.h"
 #include "app/CommandLine.h"
 #include "platform/headless/HeadlessShell.h"
@@ -134,11 +135,11 @@ TEST(PreviewText, UsersWithTheirChanceOnLinesThatFit) {
     EXPECT_EQ(PreviewText::percent(0), "0%");
     EXPECT_EQ(PreviewText::percent(0.001), "<1%");
     EXPECT_EQ(PreviewText::percent(0.305), "31%");
-    EXPECT_EQ(PreviewText::fitted("abあい", 5), "abあ");
-    EXPECT_EQ(PreviewText::fitted("abあい", 4), "abあ");
-    EXPECT_EQ(PreviewText::fitted("abあい", 3), "ab");
+    EXPECT_EQ(PreviewText::fitted(sjis("abあい"), 5), sjis("abあ"));
+    EXPECT_EQ(PreviewText::fitted(sjis("abあい"), 4), sjis("abあ"));
+    EXPECT_EQ(PreviewText::fitted(sjis("abあい"), 3), "ab");
     EXPECT_EQ(PreviewText::wrap("AB: ", {"one", "two", "three"}, 12),
-              (std::vector<std::string>{"AB: one　two", "    three"}));
+              (std::vector<std::string>{sjis("AB: one　two"), "    three"}));
 
     DataManager data;
     data.setQuiet(true);
@@ -149,12 +150,13 @@ TEST(PreviewText, UsersWithTheirChanceOnLinesThatFit) {
                             "message start go!\\nnow\n"));
     SpecialArt& fire = *data.specialArtTable().at("fire");
     EXPECT_EQ(PreviewText::artUsers(data, fire, 48),
-              (std::vector<std::string>{"なかま：Aki", "てき　：Orc 25%"}));
+              (std::vector<std::string>{sjis("なかま：Aki"), sjis("てき　：Orc 25%")}));
     EXPECT_EQ(PreviewText::artUsers(data, *data.normalAttack(), 48),
-              (std::vector<std::string>{"なかま：Aki　Ben", "てき　：Orc 75%"}));
+              (std::vector<std::string>{sjis("なかま：Aki　Ben"), sjis("てき　：Orc 75%")}));
     EXPECT_EQ(PreviewText::artUsers(data, *data.specialArtTable().at("ice"), 48),
-              (std::vector<std::string>{"だれも　つかわない"}));
-    EXPECT_EQ(PreviewText::fighterLines(*data.enemyState(0)),
-              (std::vector<std::string>{"ようす：（なし）", "はじめ：go!", "        now",
-                                        "かち　：（なし）", "まけ　：（なし）"}));
+              (std::vector<std::string>{sjis("だれも　つかわない")}));
+    EXPECT_EQ(
+        PreviewText::fighterLines(*data.enemyState(0)),
+        (std::vector<std::string>{sjis("ようす：（なし）"), sjis("はじめ：go!"), "        now",
+                                  sjis("かち　：（なし）"), sjis("まけ　：（なし）")}));
 }

@@ -3,6 +3,7 @@
 // nothing at all.
 #include <string>
 
+#include "SjisText.h"
 #include "WorkbenchFolder.h"
 #include "platform/Dialogs.h"
 #include "ui/WindowImages.h"
@@ -36,11 +37,11 @@ TEST_F(Reload, GoodFileBeginsAgainAtTheCurrentGroundWithTheMusicPlayingOn) {
     const Sound* music = game_->soundManager().slotSound(0);
     const int position = game_->soundManager().slotPosition(0);
 
-    writeScript(replaced(kSmallGame, "name ゴブリン", "name オーガ"));
+    writeScript(replaced(kSmallGame, sjis("name ゴブリン"), sjis("name オーガ")));
     ASSERT_TRUE(bench_->reload()) << log_.str();
     EXPECT_EQ(scene(), &scenes().startScene);
     EXPECT_EQ(game_->sceneGlobals().battleGround, 1);
-    EXPECT_EQ(game_->mainScene().nameWindow.lines.at(0), "オーガ");
+    EXPECT_EQ(game_->mainScene().nameWindow.lines.at(0), sjis("オーガ"));
     EXPECT_EQ(game_->soundManager().slotSound(0), music);
     EXPECT_EQ(game_->soundManager().slotPosition(0), position);
     // The new registry is the one every single instance reaches.
@@ -76,13 +77,13 @@ TEST_F(Reload, BrokenFileLeavesTheGameAsItWas) {
     EXPECT_FALSE(bench_->reload());
     const std::string printed = testing::internal::GetCapturedStderr();
     ASSERT_EQ(dialogs.boxes.size(), 2u);
-    EXPECT_NE(dialogs.boxes[0].find("エラーコード 1"), std::string::npos);
-    EXPECT_NE(dialogs.boxes[1].find("エラーコード 2"), std::string::npos);
+    EXPECT_NE(dialogs.boxes[0].find(sjis("エラーコード 1")), std::string::npos);
+    EXPECT_NE(dialogs.boxes[1].find(sjis("エラーコード 2")), std::string::npos);
     EXPECT_NE(printed.find("maxHP 12x"), std::string::npos) << printed;  // code 3: stderr only
 
     EXPECT_EQ(&game_->data(), data);
     EXPECT_EQ(data->playerState(0), hero);
-    EXPECT_EQ(hero->name(), "アキ");
+    EXPECT_EQ(hero->name(), sjis("アキ"));
     EXPECT_EQ(WindowImages::instance(), pictures);
     EXPECT_EQ(DataManager::instance(), data);
     EXPECT_EQ(DataManager::sharedNormalAttack(), normal);
@@ -102,8 +103,8 @@ TEST_F(Reload, EveryPictureIsReadAgain) {
     frame();
     const int enemyX = game_->mainScene().enemyPicture.left + 4;
     const int enemyY = game_->mainScene().enemyPicture.top + 4;
-    ASSERT_EQ(shown(enemyX, enemyY), kBlue);  // the first enemy wears face2
-    ASSERT_EQ(shown(16, 56), kRed);           // the message window's top-left border tile
+    ASSERT_EQ(shown(enemyX, enemyY), kBlue);   // the first enemy wears face2
+    ASSERT_EQ(shown(16, 56), kRed);            // the message window's top-left border tile
     ASSERT_EQ(shown(16 + 190, 88 + 2), kRed);  // the goal, on the map
 
     writePicture("image/face2.png", 96, 48, kWhite);
@@ -134,7 +135,8 @@ TEST_F(Reload, StartPointIsWhereItBeginsAgainWhileItExists) {
     EXPECT_EQ(game_->sceneGlobals().hero->maxHP(), 90);
 
     // Without a second Enemy the battle test has nowhere to go: the old data stays.
-    const std::string oneGround = replaced(kSmallGame, "Enemy\nname ゴブリン", "Player\nname X");
+    const std::string oneGround =
+        replaced(kSmallGame, sjis("Enemy\nname ゴブリン"), "Player\nname X");
     writeScript(oneGround);
     EXPECT_FALSE(bench_->reload());
     ASSERT_EQ(dialogs.boxes.size(), 1u);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "SjisText.h"
 #include "app/Game.h"
 #include "gfx/Image.h"
 #include "gfx/ImageSave.h"
@@ -19,7 +20,7 @@
 
 // A small game of two heroes and two grounds, its pictures plain colours: faces 96 x 48
 // (face1 red, face2 blue), the fire art's animation a white square that blinks every two frames.
-inline const char* const kSmallGame =
+inline const std::string kSmallGame = sjis(
     "Image face1\nsrc image\\face1.png\nImage face2\nsrc image\\face2.png\n"
     "Image blob\nsrc image\\blob.png\n"
     "Animation Serial pulse\nadd blob 2\nadd NULL 2\nloop 0\n"
@@ -30,7 +31,7 @@ inline const char* const kSmallGame =
     "Player\nname ベン\nmaxHP 80\nmaxMP 10\nfaceImage face2\n"
     "Enemy\nname スライム\nmaxHP 30\nspecialArt fire 40\nfaceImage face2\n"
     "Enemy\nname ゴブリン\nmaxHP 50\nfaceImage face1\n"
-    "Me\nname じぶん\nmaxHP 10\n";
+    "Me\nname じぶん\nmaxHP 10\n");
 
 inline constexpr Pixel kRed = 0xFF0000;
 inline constexpr Pixel kBlue = 0x0000FF;

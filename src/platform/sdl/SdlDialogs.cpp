@@ -3,9 +3,10 @@
 #include <iostream>
 
 #include "data/TextEncoding.h"
+#include "text/Catalogue.h"
 
 std::string SdlDialogs::titleFor(const std::string& caption) {
-    return caption.empty() ? std::string("エラー") : caption;
+    return caption.empty() ? text(TextId::ErrorCaption) : caption;
 }
 
 void SdlDialogs::messageBox(const std::string& text, const std::string& caption) {

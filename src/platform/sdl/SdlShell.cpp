@@ -10,6 +10,7 @@
 #include "app/Screenshot.h"
 #include "data/TextEncoding.h"
 #include "platform/sdl/ScreenshotFolder.h"
+#include "text/Catalogue.h"
 
 SdlShell::SdlShell(const CommandLine& options)
     : options_(options), view_(screen_.width(), screen_.height(), options.scale) {}
@@ -127,7 +128,7 @@ bool SdlShell::openWindow() {
         return false;
     }
     const int scale = options_.scale;
-    const std::string title = sjisToUtf8(kTitle);
+    const std::string title = sjisToUtf8(text(TextId::GameTitle));
     window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                                screen_.width() * scale, screen_.height() * scale,
                                SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
@@ -246,7 +247,8 @@ void SdlShell::runCommand(int command) {
         quit_ = true;
     } else if (command == MenuStrip::kAbout) {
         // Modal: no frames run until it closes; the music plays on.
-        dialogs_.messageBox(std::string(kTitle) + "\n" + kVersionText, kAboutCaption);
+        dialogs_.messageBox(text(TextId::GameTitle) + "\n" + kVersionText,
+                            text(TextId::AboutCaption));
         keys_.holdUntilReleased();
     }
 }

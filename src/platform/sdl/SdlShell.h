@@ -25,9 +25,6 @@
 // the next frame is due.
 class SdlShell final : private SdlEventHandler::Host {
 public:
-    static constexpr const char* kTitle = "ケルモラのラスト風バトルシステム";
-    static constexpr const char* kAboutCaption = "バージョン情報";
-
     explicit SdlShell(const CommandLine& options);
     ~SdlShell();
     SdlShell(const SdlShell&) = delete;

@@ -1,48 +1,30 @@
 # The browser build, included by the top-level CMakeLists.txt under emscripten (emcmake).
-# The core modules are the same folders as on Linux, read from a copy of src/ whose texts the
-# Linux build's vk_sjis_literals has turned into code page 932 escapes (emscripten's compiler
-# stores texts only as UTF-8). libpng is compiled here from Debian's source package; zlib,
-# FreeType, SDL and libzip come ready from scripts/web/libraries.sh, built from theirs. scripts/web/build.sh
+# The core modules are the same folders as on Linux, compiled from the same sources; the
+# conversion of texts to Shift-JIS takes the Linux build's code page 932 table
+# (VK_CP932_TABLE). libpng is compiled here from Debian's source package; zlib, FreeType, SDL
+# and libzip come ready from scripts/web/libraries.sh, built from theirs. scripts/web/build.sh
 # sets all of this up and packs the page.
 
-set(VK_SJIS_LITERALS "" CACHE FILEPATH "The Linux build's vk_sjis_literals")
 set(VK_WEB_DEPS "" CACHE PATH "zlib, FreeType and SDL built for the browser (scripts/web/libraries.sh)")
 set(VK_LIBPNG_SOURCE_DIR "" CACHE PATH "Debian's libpng source package, unpacked")
 set(VK_CP932_TABLE "" CACHE FILEPATH "The Linux build's generated/Cp932Table.inc")
-foreach(needed VK_SJIS_LITERALS VK_WEB_DEPS VK_LIBPNG_SOURCE_DIR VK_CP932_TABLE)
+foreach(needed VK_WEB_DEPS VK_LIBPNG_SOURCE_DIR VK_CP932_TABLE)
     if(NOT EXISTS "${${needed}}")
         message(FATAL_ERROR "${needed} is not set: scripts/web/build.sh sets up the web build")
     endif()
 endforeach()
 
-set(VK_SOURCE_ROOT ${PROJECT_BINARY_DIR}/sjis-src)
 include(cmake/Modules.cmake)
-
-# Every source and header of src/, rewritten into VK_SOURCE_ROOT.
 set(src ${PROJECT_SOURCE_DIR}/src)
-file(GLOB_RECURSE all_sources RELATIVE ${src} CONFIGURE_DEPENDS ${src}/*.cpp ${src}/*.h)
-set(converted)
-foreach(file IN LISTS all_sources)
-    add_custom_command(OUTPUT ${VK_SOURCE_ROOT}/${file}
-        COMMAND ${VK_SJIS_LITERALS} ${src}/${file} ${VK_SOURCE_ROOT}/${file}
-        DEPENDS ${src}/${file} ${VK_SJIS_LITERALS} VERBATIM)
-    list(APPEND converted ${VK_SOURCE_ROOT}/${file})
-endforeach()
-add_custom_target(vk_sjis_sources DEPENDS ${converted})
 
-# Options of every object: texts are already converted, C++ exceptions carry the data file's
-# errors, and the code is made small for the download.
+# Options of every object: C++ exceptions carry the data file's errors, and the code is made
+# small for the download.
 set(vk_web_options -fexceptions)
 
-# A module of the rewritten copy of the .cpp files in src/<dir>.
+# A module of the .cpp files in src/<dir>, with the options above.
 function(vk_web_module name dir)
-    file(GLOB sources RELATIVE ${src} CONFIGURE_DEPENDS ${src}/${dir}/*.cpp)
-    list(TRANSFORM sources PREPEND ${VK_SOURCE_ROOT}/)
-    add_library(${name} STATIC ${sources})
-    vk_project_options(${name})
+    vk_module(${name} ${src}/${dir} ${ARGN})
     target_compile_options(${name} PRIVATE ${vk_web_options})
-    target_link_libraries(${name} PUBLIC ${ARGN})
-    add_dependencies(${name} vk_sjis_sources)
 endfunction()
 
 # zlib, libpng's decompressor (and FreeType's, for compressed fonts).
@@ -99,13 +81,12 @@ set(web_shell_sources)
 foreach(file web/WebMain.cpp web/WebShell.cpp web/WebPage.cpp web/WebDialogs.cpp
              sdl/SdlKeySource.cpp sdl/SdlGamepad.cpp sdl/SdlAudioOut.cpp
              sdl/SdlEventHandler.cpp)
-    list(APPEND web_shell_sources ${VK_SOURCE_ROOT}/platform/${file})
+    list(APPEND web_shell_sources ${src}/platform/${file})
 endforeach()
 add_executable(velkaros ${web_shell_sources})
 vk_project_options(velkaros)
 target_compile_options(velkaros PRIVATE ${vk_web_options})
 target_link_libraries(velkaros PRIVATE vk_app vk_freetype vk_sdl2)
-add_dependencies(velkaros vk_sjis_sources)
 # The page loads the packed game folder (velkaros.data) and sets the arguments itself; the
 # program keeps running after main returns, in the browser's main loop. SDL's audio calls two
 # of emscripten's JavaScript helpers, which its own build (a "port") would have added.

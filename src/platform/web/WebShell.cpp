@@ -7,6 +7,7 @@
 #include "app/LanguageFiles.h"
 #include "data/TextEncoding.h"
 #include "platform/web/WebPage.h"
+#include "text/Catalogue.h"
 
 WebShell::WebShell(const CommandLine& options) : options_(options) {}
 
@@ -64,7 +65,7 @@ bool WebShell::openCanvas() {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         return fail(std::string("Cannot open the canvas: ") + SDL_GetError());
     }
-    const std::string title = sjisToUtf8(kTitle);
+    const std::string title = sjisToUtf8(text(TextId::GameTitle));
     window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                                screen_.width(), screen_.height(), 0);
     if (window_ == nullptr) {
@@ -117,8 +118,8 @@ void WebShell::runCommand(int command) {
         end();
     } else if (command == MenuStrip::kAbout) {
         aboutOpen_ = true;
-        WebPage::showAbout(sjisToUtf8(kAboutCaption),
-                           sjisToUtf8(std::string(kTitle) + "\n" + kVersionText));
+        WebPage::showAbout(sjisToUtf8(text(TextId::AboutCaption)),
+                           sjisToUtf8(text(TextId::GameTitle) + "\n" + kVersionText));
     }
 }
 

@@ -28,9 +28,6 @@
 // (F5, --ground, --preview) is the desktop's.
 class WebShell final : private SdlEventHandler::Host {
 public:
-    static constexpr const char* kTitle = "ケルモラのラスト風バトルシステム";
-    static constexpr const char* kAboutCaption = "バージョン情報";
-
     explicit WebShell(const CommandLine& options);
     ~WebShell();
     WebShell(const WebShell&) = delete;

@@ -7,9 +7,11 @@ GdiTextRasterizer::GdiTextRasterizer() {
     HDC screen = GetDC(nullptr);
     dc_ = CreateCompatibleDC(screen);
     ReleaseDC(nullptr, screen);
-    font_ = CreateFontA(8, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
-                        FIXED_PITCH | FF_MODERN, "ＭＳ ゴシック");
+    // The face's name, "ＭＳ ゴシック", in Shift-JIS bytes.
+    font_ =
+        CreateFontA(8, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, FIXED_PITCH | FF_MODERN,
+                    "\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e");
     if (dc_ != nullptr) {
         SetBkMode(dc_, TRANSPARENT);
         SetTextColor(dc_, RGB(255, 255, 255));

@@ -4,6 +4,7 @@
 
 #include "app/CommandLine.h"
 #include "app/FrameSchedule.h"
+#include "text/Catalogue.h"
 
 Win32Shell* Win32Shell::current_ = nullptr;
 
@@ -116,9 +117,9 @@ void Win32Shell::createWindow() {
     RegisterClassExA(&windowClass);  // fails harmlessly when the class exists already
 
     current_ = this;
-    window_ =
-        CreateWindowExA(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_, nullptr);
+    window_ = CreateWindowExA(0, kClassName, text(TextId::GameTitle).c_str(), WS_OVERLAPPEDWINDOW,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                              nullptr, instance_, nullptr);
     if (window_ == nullptr) {
         return;
     }
@@ -197,6 +198,6 @@ void Win32Shell::paint(HWND window) {
 
 void Win32Shell::showAbout() {
     // Modal: no frame runs until it is closed; the music plays on.
-    const std::string text = std::string(kTitle) + "\n" + kVersionText;
-    MessageBoxA(window_, text.c_str(), kAboutCaption, MB_OK);
+    const std::string about = text(TextId::GameTitle) + "\n" + kVersionText;
+    MessageBoxA(window_, about.c_str(), text(TextId::AboutCaption).c_str(), MB_OK);
 }

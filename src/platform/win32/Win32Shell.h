@@ -20,8 +20,6 @@ class Win32Shell {
 public:
     static constexpr const char* kClassName = "Velkaros";
     static constexpr const char* kMenuName = "IDM_MAIN";
-    static constexpr const char* kTitle = "ケルモラのラスト風バトルシステム";
-    static constexpr const char* kAboutCaption = "バージョン情報";
     static constexpr int kCommandQuit = 100;
     static constexpr int kCommandAbout = 101;
     static constexpr int kSleepBudget = 33;
