@@ -50,6 +50,7 @@ bool WebShell::start() {
             std::cerr << languageFilePath(options_.lang) << ':' << problem.line << ": "
                       << problem.message << '\n';
         }
+        menu_ = MenuStrip();  // its labels in the language
     }
     if (!options_.mute) {
         audio_ = std::make_unique<SdlAudioOut>();

@@ -1,5 +1,5 @@
 // The page's language: ?lang=LL plays the translation lang/LL.po of the game folder (the
-// game's --lang LL), and a switch in the top left corner chooses one and remembers it in the browser.
+// game's --lang LL), and a switch chooses one and remembers it in the browser.
 // Without either the game is the original Japanese. index.html adds languageArguments() to
 // the game's arguments.
 "use strict";
@@ -21,17 +21,13 @@ var velkarosLanguage = (function () {
     return /^[A-Za-z0-9_@-]{1,16}$/.test(code) ? code : "";
   }
 
-  // A select in the page's corner; changing it remembers the choice and starts again in it.
-  function addSwitch(params) {
+  // A select that remembers the choice and starts the game again in it.
+  function makeSwitch(current) {
     const select = document.createElement("select");
-    select.id = "language";
     select.title = "Language";
     select.setAttribute("aria-label", "Language");
-    select.style.cssText = "position: fixed; top: 0.3em; left: 0.3em; font-size: 0.8em;";
-    const current = chosen(params);
     for (const [code, name] of [["", "日本語"], ...Object.entries(languages)]) {
-      const option = new Option(name, code, false, code === current);
-      select.add(option);
+      select.add(new Option(name, code, false, code === current));
     }
     select.addEventListener("change", () => {
       try {
@@ -43,13 +39,36 @@ var velkarosLanguage = (function () {
       next.set("lang", select.value);
       location.search = next.toString();
     });
-    document.body.appendChild(select);
+    return select;
+  }
+
+  // One switch in the About box (ヘルプ, バージョン情報), and one in the page's top left corner
+  // wherever the picture leaves that corner free: nothing covers the picture or its menu strip.
+  function addSwitches(current) {
+    const about = document.querySelector("#about div");
+    if (about) {
+      about.insertBefore(makeSwitch(current), about.querySelector("button"));
+    }
+    const corner = makeSwitch(current);
+    corner.id = "language";
+    corner.style.cssText = "position: fixed; top: 4px; left: 4px; font-size: 0.8em; " +
+      "visibility: hidden;";
+    document.body.appendChild(corner);
+    const canvas = document.getElementById("canvas");
+    const update = () => requestAnimationFrame(() => {
+      const picture = canvas.getBoundingClientRect();
+      const free = picture.left >= corner.offsetWidth + 8 || picture.top >= corner.offsetHeight + 8;
+      corner.style.visibility = free && canvas.style.display !== "none" ? "visible" : "hidden";
+    });
+    new ResizeObserver(update).observe(document.body);
+    addEventListener("resize", update);
+    update();
   }
 
   return {
     languageArguments(params) {
-      addSwitch(params);
       const code = chosen(params);
+      addSwitches(code);
       return code ? ["--lang", code] : [];
     },
   };
