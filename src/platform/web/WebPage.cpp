@@ -13,6 +13,13 @@ EM_JS(void, pageCall, (const char* name, const char* first, const char* second),
     }
 });
 
+EM_JS(void, pageDataError, (const char* text, int line, int playing), {
+    const page = Module["velkarosPage"];
+    if (page && page.showDataError) {
+        page.showDataError(UTF8ToString(text), line, playing !== 0);
+    }
+});
+
 EM_JS(void, pageFrame, (int frame), {
     const page = Module["velkarosPage"];
     if (page && page.frameShown) {
@@ -34,6 +41,10 @@ namespace WebPage {
 
 void showReport(const std::string& caption, const std::string& text) {
     pageCall("showReport", caption.c_str(), text.c_str());
+}
+
+void showDataError(const std::string& text, int line, bool playing) {
+    pageDataError(text.c_str(), line, playing ? 1 : 0);
 }
 
 void showAbout(const std::string& caption, const std::string& text) {

@@ -9,6 +9,10 @@ namespace WebPage {
 
 // The report of a data file or font that cannot be used: shown instead of the game.
 void showReport(const std::string& caption, const std::string& text);
+// The data file's report (UTF-8) and the line it names (0: none), for the page's editor to
+// mark. playing: a reload failed and the game plays on with the data it had; else the report
+// stands in place of the game.
+void showDataError(const std::string& text, int line, bool playing);
 // The About box over the picture; the page calls velkaros_dialog_closed when it is closed.
 void showAbout(const std::string& caption, const std::string& text);
 // The game has ended (終了, or a replay's recording finished): the page says so.

@@ -13,6 +13,7 @@ WebShell::WebShell(const CommandLine& options) : options_(options) {}
 
 WebShell::~WebShell() {
     // The game (and with it the audio output) goes before the canvas and SDL itself.
+    workbench_.reset();
     game_.reset();
     audio_.reset();
     if (window_ != nullptr) {
@@ -37,9 +38,6 @@ bool WebShell::start() {
                        static_cast<std::uint32_t>(std::time(nullptr)), error, options_.start)) {
         return fail(error);
     }
-    if (session_.start().chosen()) {
-        return fail("A battle-test replay (--ground) plays only in the desktop game");
-    }
     game_ = std::make_unique<Game>(text_.get());
     // ?lang=LL: a translation the page lacks is reported as the desktop reports it.
     if (!options_.lang.empty()) {
@@ -55,11 +53,46 @@ bool WebShell::start() {
     if (!options_.mute) {
         audio_ = std::make_unique<SdlAudioOut>();
     }
-    // A broken data file has shown its report through the dialogs: no canvas, no music.
+    // A broken data file shows its report with its line (codes 1 and 2 have shown it through
+    // the dialogs already): no canvas, no music.
     if (!game_->start(&dialogs_, audio_.get())) {
+        showLoadError(game_->data().lastError(), "", false);
         return false;
     }
-    return openCanvas();
+    workbench_ = std::make_unique<Workbench>(
+        *game_, Workbench::Options{session_.start(), false, options_.preview}, &dialogs_,
+        std::cerr);
+    if (!workbench_->checkStart(error)) {
+        return fail(error);
+    }
+    if (!openCanvas()) {
+        return false;
+    }
+    dialogs_.setPlaying();
+    workbench_->begin();
+    return true;
+}
+
+bool WebShell::reload() {
+    if (!workbench_ || ended_) {
+        return false;
+    }
+    if (workbench_->reload()) {
+        keys_.holdUntilReleased();
+        present();
+        return true;
+    }
+    // A data error, or a start point the new data lacks (kept from the dialogs).
+    showLoadError(game_->loadWorldError(), dialogs_.takeKept(), true);
+    return false;
+}
+
+void WebShell::showLoadError(const LoadError& error, const std::string& kept, bool playing) {
+    std::string text = error.report;
+    if (text.empty()) {
+        text = kept.empty() ? std::string(Game::kDataFile) + " cannot be opened" : kept;
+    }
+    WebPage::showDataError(sjisToUtf8(text), error.line, playing);
 }
 
 bool WebShell::openCanvas() {
@@ -127,9 +160,13 @@ void WebShell::runCommand(int command) {
 void WebShell::runFrame() {
     keys_.setBlocked(menu_.isOpen());
     keys_.refresh();
-    game_->frame(session_.beginFrame(keys_, game_->input()));
+    workbench_->frame(session_.beginFrame(keys_, game_->input()));
     present();
     WebPage::frameShown(session_.frames());
+    // The gallery's Cancel ends the program, as on the desktop.
+    if (workbench_->quitRequested()) {
+        end();
+    }
 }
 
 void WebShell::end() {
