@@ -42,33 +42,19 @@ var velkarosLanguage = (function () {
     return select;
   }
 
-  // One switch in the About box (ヘルプ, バージョン情報), and one in the page's top left corner
-  // wherever the picture leaves that corner free: nothing covers the picture or its menu strip.
-  function addSwitches(current) {
-    const about = document.querySelector("#about div");
-    if (about) {
-      about.insertBefore(makeSwitch(current), about.querySelector("button"));
-    }
-    const corner = makeSwitch(current);
-    corner.id = "language";
-    corner.style.cssText = "position: fixed; top: 4px; left: 4px; font-size: 0.8em; " +
-      "visibility: hidden;";
-    document.body.appendChild(corner);
-    const canvas = document.getElementById("canvas");
-    const update = () => requestAnimationFrame(() => {
-      const picture = canvas.getBoundingClientRect();
-      const free = picture.left >= corner.offsetWidth + 8 || picture.top >= corner.offsetHeight + 8;
-      corner.style.visibility = free && canvas.style.display !== "none" ? "visible" : "hidden";
-    });
-    new ResizeObserver(update).observe(document.body);
-    addEventListener("resize", update);
-    update();
+  // The switch in the bar above the play area, beside the mod's controls: it never covers the
+  // picture or the touch controls.
+  function addSwitch(current) {
+    const select = makeSwitch(current);
+    select.id = "language";
+    const bar = document.getElementById("bar");
+    bar.insertBefore(select, document.getElementById("workbench-toggle"));
   }
 
   return {
     languageArguments(params) {
       const code = chosen(params);
-      addSwitches(code);
+      addSwitch(code);
       return code ? ["--lang", code] : [];
     },
   };
