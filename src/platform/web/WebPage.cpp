@@ -27,11 +27,11 @@ EM_JS(void, pageFrame, (int frame), {
     }
 });
 // The bytes are read where they lie in the program's memory; putImageData copies them.
-EM_JS(void, pageDraw, (const std::uint8_t* rgba, int width, int height), {
+EM_JS(void, pageDraw, (const std::uint8_t* rgba, int width, int height, int first, int end), {
     const canvas = Module["canvas"];
     const context = canvas.getContext("2d");
     const bytes = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
-    context.putImageData(new ImageData(bytes, width, height), 0, 0);
+    context.putImageData(new ImageData(bytes, width, height), 0, 0, 0, first, width, end - first);
 });
 // clang-format on
 
@@ -55,8 +55,8 @@ void showEnded(const std::string& message) {
     pageCall("showEnded", message.c_str(), "");
 }
 
-void drawPicture(const std::uint8_t* rgba, int width, int height) {
-    pageDraw(rgba, width, height);
+void drawPicture(const std::uint8_t* rgba, int width, int height, int first, int end) {
+    pageDraw(rgba, width, height, first, end);
 }
 
 void frameShown(int frame) {

@@ -17,8 +17,9 @@ void showDataError(const std::string& text, int line, bool playing);
 void showAbout(const std::string& caption, const std::string& text);
 // The game has ended (終了, or a replay's recording finished): the page says so.
 void showEnded(const std::string& message);
-// Puts a picture of RGBA bytes (width x height, rows top-down) on the canvas.
-void drawPicture(const std::uint8_t* rgba, int width, int height);
+// Puts rows first to end - 1 of a picture of RGBA bytes (width x height, rows top-down) on the
+// canvas.
+void drawPicture(const std::uint8_t* rgba, int width, int height, int first, int end);
 // A frame's picture is on the canvas; frame counts from 1.
 void frameShown(int frame);
 // Milliseconds of the browser's high-resolution clock, for the frame schedule.

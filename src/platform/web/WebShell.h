@@ -80,11 +80,13 @@ private:
     std::unique_ptr<Workbench> workbench_;
     DIBImage screen_{Game::kScreenWidth, Game::kScreenHeight + MenuStrip::kHeight};
     std::optional<TimerPacer> pacer_;
-    // The canvas's pixels as last put there, RGBA bytes.
-    std::vector<std::uint32_t> shown_;
-    std::vector<std::uint32_t> next_;
+    // The canvas's pixels as last put there: RGBA bytes, and the screen pixels they came from.
+    std::vector<std::uint32_t> rgba_;
+    std::vector<Pixel> shownSource_;
     SDL_Window* window_ = nullptr;
     bool presented_ = false;
+    // The closed menu strip is on screen_ (an open one is drawn over the picture every time).
+    bool stripDrawn_ = false;
     bool aboutOpen_ = false;
     bool ended_ = false;
 };
