@@ -4,7 +4,7 @@
 // /proc; before it, the same for bench/web_bare.html (a page that only puts a picture on a
 // canvas five times a second from a 30 Hz timer), the yardstick of the tab's CPU. Run through
 // bench/web_budget.sh.
-//   node bench/web_budget.mjs PAGE_DIR SECONDS
+//   node bench/web_budget.mjs PAGE_DIR SECONDS ROUNDS
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
@@ -15,8 +15,9 @@ const { default: puppeteer } = await import(
   path.join(root, "tests/web/node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js"));
 const { serve } = await import(path.join(root, "tests/web/page.mjs"));
 
-const [pageDir, secondsArg] = process.argv.slice(2);
+const [pageDir, secondsArg, roundsArg] = process.argv.slice(2);
 const seconds = Number(secondsArg || 10);
+const roundCount = Number(roundsArg || 2);
 const hz = 100;  // clock ticks per second of /proc/<pid>/stat (getconf CLK_TCK)
 
 function descendants(pid) {
@@ -73,7 +74,8 @@ const site = fs.mkdtempSync(path.join(os.tmpdir(), "web-budget-"));
 fs.cpSync(path.resolve(pageDir), site, { recursive: true });
 fs.copyFileSync(path.join(root, "bench/web_bare.html"), path.join(site, "bench-bare.html"));
 const { address, server } = await serve(path.join(root, "scripts/web/serve.sh"), site);
-try {
+// One round: the bare page, then the game, each alone in the browser for the window.
+async function round(first) {
   const bare = await browser.newPage();
   await bare.evaluateOnNewDocument(() => { window.budget = { frames: 0 }; });
   await bare.goto(`${address}bench-bare.html`, { waitUntil: "load" });
@@ -94,21 +96,35 @@ try {
   });
   await page.goto(`${address}index.html`, { waitUntil: "load" });
   await page.waitForFunction(() => window.budget.first !== null, { timeout: 30000 });
-  const start = await page.evaluate(() => {
-    const navigation = performance.getEntriesByType("navigation")[0];
-    return { load: navigation.loadEventStart, first: window.budget.first };
-  });
-  console.log(`first picture: ${Math.round(start.first - start.load)} ms after the page's load ` +
-    `event (${Math.round(start.first)} ms after navigation began)`);
+  if (first) {
+    const start = await page.evaluate(() => {
+      const navigation = performance.getEntriesByType("navigation")[0];
+      return { load: navigation.loadEventStart, first: window.budget.first };
+    });
+    console.log(`first picture: ${Math.round(start.first - start.load)} ms after the page's ` +
+      `load event (${Math.round(start.first)} ms after navigation began)`);
+  }
   await new Promise((r) => setTimeout(r, 2000));
   const pids = descendants(browser.process().pid).concat(browser.process().pid);
   const before = pids.map(ticks);
   const game = await measure(pids, page);
   const whole = pids.reduce((sum, pid, i) => sum + ticks(pid) - before[i], 0) / hz / seconds * 100;
-  console.log(`frames: ${game.frames.toFixed(1)} per second`);
-  console.log(`cpu of the tab (renderer): ${game.renderer.toFixed(2)}% of one core over ${seconds} s`);
-  console.log(`cpu of the whole browser: ${whole.toFixed(2)}% of one core`);
   await page.close();
+  console.log(`frames: ${game.frames.toFixed(1)} per second; cpu over ${seconds} s, in % of ` +
+    `one core: the tab (renderer) ${game.renderer.toFixed(2)}, the whole browser ` +
+    `${whole.toFixed(2)}; the bare page's tab ${bareUse.renderer.toFixed(2)}: the game's tab ` +
+    `${(game.renderer / bareUse.renderer).toFixed(2)} times the bare page's`);
+  return { game: game.renderer, bare: bareUse.renderer };
+}
+
+try {
+  const rounds = [];
+  for (let i = 0; i < roundCount; i += 1) {
+    rounds.push(await round(i === 0));
+  }
+  const sum = (key) => rounds.reduce((total, r) => total + r[key], 0);
+  console.log(`over ${roundCount} rounds the game's tab used ${(sum("game") / sum("bare")).toFixed(2)} ` +
+    "times the CPU of the bare page's (budget: 2)");
 
   // A first visit over a slow line (200 KB/s, no cache, no service worker yet): when the first
   // picture shows and when the music has arrived.
@@ -134,8 +150,6 @@ try {
   console.log(`at 200 KB/s: first picture ${(line.first / 1000).toFixed(1)} s after navigation ` +
     `began, the music there at ${(line.music / 1000).toFixed(1)} s`);
   await fresh.close();
-  console.log(`cpu of the bare page's tab (30 Hz timer, 5 pictures a second): ` +
-    `${bareUse.renderer.toFixed(2)}%; the game's is ${(game.renderer / bareUse.renderer).toFixed(2)} times that`);
 } finally {
   await browser.close();
   server.kill();

@@ -29,9 +29,11 @@ bool Game::start(Dialogs* dialogs, AudioOut* audio) {
 std::unique_ptr<GameWorld> Game::loadWorld(Dialogs* dialogs) {
     // Built beside the running world: its pictures are read in its constructor.
     auto fresh = std::make_unique<GameWorld>(input_);
+    loadWorldError_ = LoadError{};
     fresh->data.setDialogs(dialogs);
     fresh->data.setTranslation(translation_.empty() ? nullptr : &translation_);
     if (!fresh->data.load(kDataFile)) {
+        loadWorldError_ = fresh->data.lastError();
         fresh.reset();
     }
     // Loading made the fresh pictures and normal attack the shared ones; the running world

@@ -5,6 +5,7 @@
 
 #include "app/GameWorld.h"
 #include "app/InputState.h"
+#include "data/LoadError.h"
 #include "gfx/DIBImage.h"
 #include "sound/Sound.h"
 #include "sound/SoundManager.h"
@@ -55,6 +56,8 @@ public:
     // when the data file does not load (its report shown as at start-up). The running game is
     // left exactly as it was either way.
     std::unique_ptr<GameWorld> loadWorld(Dialogs* dialogs);
+    // What went wrong in the last loadWorld that returned null (code 0: the file did not open).
+    const LoadError& loadWorldError() const { return loadWorldError_; }
     // Puts a loaded world in place of the running one and begins its first scene. The sound
     // manager and the music are not touched, so the music plays on.
     void replaceWorld(std::unique_ptr<GameWorld> fresh);
@@ -82,4 +85,5 @@ private:
     Translation translation_;
     // The window images, the main scene, the registry and the scene globals, in that order.
     std::unique_ptr<GameWorld> world_ = std::make_unique<GameWorld>(input_);
+    LoadError loadWorldError_;
 };

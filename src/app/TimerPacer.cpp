@@ -3,7 +3,7 @@
 #include <cmath>
 
 bool TimerPacer::startsFrame(double now) {
-    if (now < due_) {
+    if (now + kEarly < due_) {
         return false;
     }
     due_ += FrameSchedule::kFramePeriod;

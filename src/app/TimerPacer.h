@@ -11,6 +11,11 @@
 // the missed frames back to back.
 class TimerPacer {
 public:
+    // How much sooner than due a frame may start: the browser counts a timer from a moment a
+    // little before the loop asked for it, and waking again for that fraction of a millisecond
+    // would double the loop's wake-ups. The schedule itself does not move.
+    static constexpr double kEarly = 1.0;
+
     explicit TimerPacer(double now) : due_(now + FrameSchedule::kFramePeriod) {}
 
     // True when a frame starts now.

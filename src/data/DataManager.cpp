@@ -7,7 +7,7 @@
 #include "data/Animation.h"
 #include "data/ScriptReader.h"
 #include "data/TextEncoding.h"
-#include "data/Utf8Sign.h"
+#include "data/Utf8Script.h"
 #include "files/GameFileSource.h"
 #include "gfx/Image.h"
 #include "platform/Dialogs.h"
@@ -117,11 +117,23 @@ bool DataManager::loadFromMemory(std::string_view bytes) {
 }
 
 bool DataManager::readFrom(std::istream& input) {
-    if (const std::optional<Utf8Sign> sign = Utf8Sign::find(input)) {
-        fail(static_cast<int>(ErrorCode::Other), sign->line, sign->lineText,
-             text(TextId::ErrorUtf8File).c_str());
-        return false;
+    // A file saved as UTF-8 is read as the same text in Shift-JIS, or refused at the first
+    // character Shift-JIS cannot write.
+    if (Utf8Script::isUtf8(input)) {
+        if (const std::optional<Utf8Script::Problem> problem = Utf8Script::findProblem(input)) {
+            const std::string advice = formatText(TextId::ErrorNoShiftJisForm, {problem->what});
+            fail(static_cast<int>(ErrorCode::Other), problem->line, problem->lineText,
+                 advice.c_str());
+            return false;
+        }
+        Utf8Script sjis(*input.rdbuf());
+        std::istream converted(&sjis);
+        return readScript(converted);
     }
+    return readScript(input);
+}
+
+bool DataManager::readScript(std::istream& input) {
     ScriptReader reader(*this, input);
     int code = 0;
     try {

@@ -136,7 +136,9 @@ public:
 private:
     friend class ScriptReader;
 
+    // Reads a data file in Shift-JIS or UTF-8; readScript reads the Shift-JIS text.
     bool readFrom(std::istream& input);
+    bool readScript(std::istream& input);
     void fail(int code, int line, const std::string& lineText, const char* advice);
     void report(const LoadError& error);
     // A line on stderr when pictures were left empty for the budget.

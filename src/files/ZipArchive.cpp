@@ -2,10 +2,12 @@
 
 #include <zip.h>
 
+#include <algorithm>
 #include <cctype>
 #include <memory>
 
 #include "files/GameFileSource.h"
+#include "text/Utf8ToSjis.h"
 
 namespace {
 
@@ -59,6 +61,16 @@ const char* pathProblem(std::string_view name) {
         }
     }
     return nullptr;
+}
+
+// A name stored as UTF-8 (the entry's flag) comes out of libzip unchanged with
+// ZIP_FL_ENC_STRICT, while a name without the flag is converted from code page 437 and so
+// differs from its raw bytes as soon as it holds a byte outside ASCII.
+bool storedAsUtf8(zip_t* zip, zip_uint64_t index, std::string_view raw) {
+    const bool outsideAscii = std::any_of(
+        raw.begin(), raw.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    const char* strict = zip_get_name(zip, index, ZIP_FL_ENC_STRICT);
+    return outsideAscii && strict != nullptr && raw == strict;
 }
 
 // Whether the name ends in a folder separator (not the second byte of a character).
@@ -131,6 +143,15 @@ bool ZipArchive::read(std::string_view bytes, const std::string& zipName, std::s
         if (name.size() > kMaxNameBytes) {
             return refuse("entry " + shown(name.substr(0, 64)) + "... has a name longer than " +
                           std::to_string(kMaxNameBytes) + " bytes");
+        }
+        // Game paths are Shift-JIS: a name the zip stores as UTF-8 is converted.
+        if (storedAsUtf8(zip.get(), i, name)) {
+            const Utf8ToSjisResult sjis = utf8ToSjis(name);
+            if (!sjis.ok()) {
+                return refuse("entry " + shown(name) + " has a name the game cannot spell (" +
+                              describeUtf8ToSjisFailure(sjis) + ")");
+            }
+            name = sjis.sjis;
         }
         if (const char* problem = pathProblem(name)) {
             return refuse("entry " + shown(name) + " " + problem);

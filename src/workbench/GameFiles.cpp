@@ -5,6 +5,7 @@
 #include "data/DataManager.h"
 #include "data/ScriptLineReader.h"
 #include "data/ScriptText.h"
+#include "data/Utf8Script.h"
 #include "files/GameFileSource.h"
 #include "platform/GamePath.h"
 #include "scenes/MainScene.h"
@@ -17,7 +18,16 @@ std::vector<std::string> GameFiles::scriptPictures(const std::string& dataFile) 
     if (!file) {
         return pictures;
     }
-    ScriptLineReader lines(*file->stream, DataManager::kMaxLineLength);
+    // A data file saved as UTF-8 names its pictures in Shift-JIS once converted, as it loads.
+    std::istream* input = file->stream.get();
+    std::optional<Utf8Script> sjis;
+    std::optional<std::istream> converted;
+    if (Utf8Script::isUtf8(*input)) {
+        sjis.emplace(*input->rdbuf());
+        converted.emplace(&*sjis);
+        input = &*converted;
+    }
+    ScriptLineReader lines(*input, DataManager::kMaxLineLength);
     std::string line;
     while (!lines.atEnd()) {
         if (!lines.next(line)) {

@@ -33,9 +33,12 @@ TEST(TimerPacer, NeverWakesBeforeAFrameIsDueAndNeverCatchesUp) {
     EXPECT_FALSE(pacer.startsFrame(100.0));
     // Due at 133.33: a timer of the whole milliseconds asked for fires on time or later.
     EXPECT_EQ(pacer.waitTime(100.0), 34u);
-    EXPECT_FALSE(pacer.startsFrame(133.0));
-    EXPECT_EQ(pacer.waitTime(133.0), 1u);
-    EXPECT_TRUE(pacer.startsFrame(134.0));
+    EXPECT_FALSE(pacer.startsFrame(132.0));
+    EXPECT_EQ(pacer.waitTime(132.0), 2u);
+    // A timer that fires a fraction of a millisecond early starts the frame all the same, and
+    // the next one is still due at 166.67.
+    EXPECT_TRUE(pacer.startsFrame(133.0));
+    EXPECT_EQ(pacer.waitTime(134.0), 33u);
     // Hidden for two seconds: one frame now, the next a whole period later, not a burst.
     EXPECT_TRUE(pacer.startsFrame(2134.0));
     EXPECT_FALSE(pacer.startsFrame(2134.5));

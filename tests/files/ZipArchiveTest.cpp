@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "SjisText.h"
 #include "files/LargestAllocation.h"
 #include "files/TestZip.h"
 
@@ -33,10 +34,18 @@ TEST(ZipArchive, FindsFilesByAnySpellingOfTheirPath) {
 
     // A Shift-JIS name whose second byte is 0x5C ("ソ") keeps it: no folder there.
     const std::string sjisName = "image\\\x83\x5C.png";
-    ZipArchive sjis;
-    ASSERT_TRUE(sjis.read(TestZip().add(sjisName, "so").bytes(), "mod.zip", error)) << error;
-    ASSERT_NE(sjis.find("image/\x83\x5C.png"), nullptr);
-    EXPECT_EQ(sjis.find("image/\x83/.png"), nullptr);
+    ZipArchive shiftJis;
+    ASSERT_TRUE(shiftJis.read(TestZip().add(sjisName, "so").bytes(), "mod.zip", error)) << error;
+    ASSERT_NE(shiftJis.find("image/\x83\x5C.png"), nullptr);
+    EXPECT_EQ(shiftJis.find("image/\x83/.png"), nullptr);
+
+    // A name the zip marks as UTF-8 is found by its Shift-JIS spelling.
+    TestZip utf8;
+    utf8.add("image/勇.png", "brave");
+    utf8.entries[0].flags = 0x800;
+    ZipArchive converted;
+    ASSERT_TRUE(converted.read(utf8.bytes(), "mod.zip", error)) << error;
+    ASSERT_NE(converted.find(sjis("image\\勇.png")), nullptr);
 }
 
 struct Hostile {
@@ -60,6 +69,12 @@ std::vector<Hostile> hostileZips() {
                      "entry \"C:\\game\\script.dat\" names a drive"});
     cases.push_back({"control character shown as ?", one("a\nb/../../x").bytes(),
                      "entry \"a?b/../../x\" climbs out of the game folder (\"..\")"});
+
+    TestZip utf8 = one("caf\xC3\xA9.png");
+    utf8.entries[0].flags = 0x800;
+    cases.push_back({"UTF-8 name without Shift-JIS", utf8.bytes(),
+                     "entry \"caf\xC3\xA9.png\" has a name the game cannot spell (U+00E9 at byte 3 "
+                     "has no Shift-JIS form)"});
 
     TestZip many;
     for (int i = 0; i <= 1000; ++i) {

@@ -184,6 +184,11 @@ specialArt normalAttack 100
     nest = ["Image i", "Animation Still a0", "set i"]
     nest += ["Animation Still a%d\nset a%d" % (n, n - 1) for n in range(1, 80)]
     put("script", "bad_too_deep.dat", ("\n".join(nest) + "\nSpecialArt normalAttack\n").encode())
+    put("script", "ok_utf8_with_mark.dat",
+        "\ufeffSpecialArt normalAttack\nPlayer\nname 勇者\n".encode("utf-8"))
+    put("script", "ok_utf8.dat", "SpecialArt normalAttack\nPlayer\nname ゆうしゃ\n".encode("utf-8"))
+    put("script", "bad_utf8_no_shift_jis.dat", "SpecialArt normalAttack\nname Café\n".encode("utf-8"))
+    put("script", "bad_utf8_broken_after_mark.dat", b"\xef\xbb\xbfSpecialArt normalAttack\n\xff\n")
     put("script", "odd_fields_outside_blocks.dat", b"name x\nset y\nmaxHP 3\nloop 2\n")
 
 

@@ -38,9 +38,16 @@ export async function serve(serveScript, folder) {
 
 // Installed in the page before its own script runs.
 function instrument(strip) {
-  const test = { frame: 0, wanted: new Set(), pictures: {}, firstFrameAt: null,
+  const test = { frame: 0, wanted: new Set(), pictures: {}, firstFrameAt: null, reloadedAt: 0,
+                 afterReload: new Set(),
                  audioBuffers: 0, loudBuffers: 0 };
   window.velkarosTest = test;
+  // The last frame of the game before the workbench had it begin again on new data, and the
+  // pictures wanted that many frames after it.
+  document.addEventListener("gamereload", () => {
+    test.reloadedAt = test.frame;
+    test.afterReload.forEach((n) => test.wanted.add(test.frame + n));
+  });
   document.addEventListener("gameframe", (event) => {
     test.frame = event.detail;
     if (test.firstFrameAt === null) {

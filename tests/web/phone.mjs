@@ -60,8 +60,11 @@ export async function phoneLayout(browser, address, check) {
     const { page, errors } = await openPage(browser, `${address}index.html`, { viewport });
     await waitForFrame(page, 3, 30000);
     const layout = await page.evaluate(layoutFaults);
-    check(layout.faults.length === 0 && layout.buttons === 6 && layout.perPixel >= 4,
-      `phone ${name}: the picture fits at a whole zoom and no control covers it`,
+    layout.note = await page.$eval("#note", (e) => e.textContent);
+    check(layout.faults.length === 0 && layout.buttons === 6 && layout.perPixel >= 4 &&
+      layout.note.includes("tap"),
+      `phone ${name}: the picture fits at a whole zoom, no control covers it, the note asks ` +
+      "for a tap",
       JSON.stringify(layout));
     check(errors.length === 0, `phone ${name}: no script errors`, errors.join("; "));
     await page.close();

@@ -10,6 +10,7 @@ import path from "node:path";
 import { fileURLToPath } from "node:url";
 import puppeteer from "puppeteer-core";
 
+import { workbench, zipMods } from "./mods.mjs";
 import { comparePictures, openPage, serve, waitForFrame } from "./page.mjs";
 import { offline, phoneLayout, phoneTouch, slowLine } from "./phone.mjs";
 
@@ -127,6 +128,10 @@ async function pageAndSound(browser, address) {
     document.documentElement.style.overflow = "auto";
     document.body.style.overflow = "auto";
     const spacer = document.createElement("div");
+    // Out of the page's layout, so the picture stays where it was.
+    spacer.style.position = "absolute";
+    spacer.style.top = "0";
+    spacer.style.pointerEvents = "none";
     spacer.style.height = "5000px";
     spacer.style.width = "5000px";
     document.body.appendChild(spacer);
@@ -238,6 +243,10 @@ async function main() {
       await slowLine(browser, served.address, check);
     }
     if (!only || only === "broken") await brokenData(browser);
+    if (!only || only === "mods") {
+      await workbench(browser, served.address, site, { velkaros, game, check });
+      await zipMods(browser, served.address, site, { velkaros, game, check });
+    }
   } catch (error) {
     check(false, "the tests ran to the end", String((error && error.stack) || error));
   } finally {

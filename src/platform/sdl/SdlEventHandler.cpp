@@ -57,6 +57,13 @@ void SdlEventHandler::handle(const SDL_Event& event, InputState* game) {
 void SdlEventHandler::handleKey(const SDL_KeyboardEvent& key) {
     const SDL_Keycode sym = key.keysym.sym;
     const bool wasOpen = menu_.isOpen();
+    const bool arrow = sym == SDLK_LEFT || sym == SDLK_RIGHT || sym == SDLK_UP || sym == SDLK_DOWN;
+    if (key.repeat != 0 && !(wasOpen && arrow)) {
+        // A key held since before the strip opened (an X or a Return still repeating, even
+        // across a modal box) must not toggle it or choose a command such as Quit: only a
+        // fresh press does. Holding an arrow walks the open menu, as in any menu.
+        return;
+    }
     int command = MenuStrip::kNone;
     if (sym == SDLK_F10) {
         if (wasOpen) {

@@ -74,19 +74,20 @@ vk_web_module(vk_data data vk_gfx vk_text vk_texts)
 vk_web_module(vk_ui ui vk_data vk_gfx)
 vk_web_module(vk_scenes scenes vk_ui vk_data)
 vk_web_module(vk_app app vk_scenes vk_sound)
+vk_web_module(vk_workbench workbench vk_app)
 vk_web_module(vk_freetype platform/freetype vk_gfx vk_freetype_lib)
 
 # The page's program: the web shell with the desktop shell's keys, pads and audio output.
 set(web_shell_sources)
 foreach(file web/WebMain.cpp web/WebShell.cpp web/WebPage.cpp web/WebDialogs.cpp
-             sdl/SdlKeySource.cpp sdl/SdlGamepad.cpp sdl/SdlAudioOut.cpp
-             sdl/SdlEventHandler.cpp)
+             web/WebFacts.cpp web/WebExports.cpp web/WebModZip.cpp sdl/SdlKeySource.cpp
+             sdl/SdlGamepad.cpp sdl/SdlAudioOut.cpp sdl/SdlEventHandler.cpp)
     list(APPEND web_shell_sources ${src}/platform/${file})
 endforeach()
 add_executable(velkaros ${web_shell_sources})
 vk_project_options(velkaros)
 target_compile_options(velkaros PRIVATE ${vk_web_options})
-target_link_libraries(velkaros PRIVATE vk_app vk_freetype vk_sdl2)
+target_link_libraries(velkaros PRIVATE vk_workbench vk_app vk_texts vk_freetype vk_sdl2)
 # The page loads the packed game folder (velkaros.data) and sets the arguments itself; the
 # program keeps running after main returns, in the browser's main loop. SDL's audio calls two
 # of emscripten's JavaScript helpers, which its own build (a "port") would have added.
@@ -95,8 +96,8 @@ file(WRITE ${PROJECT_BINARY_DIR}/sdl-library-functions.json
      "[\"$autoResumeAudioContext\", \"$dynCall\"]\n")
 target_link_options(velkaros PRIVATE -fexceptions -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1
     -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${PROJECT_BINARY_DIR}/sdl-library-functions.json
-    -sFORCE_FILESYSTEM=1 -sEXPORTED_RUNTIME_METHODS=FS
-    -sEXPORTED_FUNCTIONS=_main,_velkaros_dialog_closed,_velkaros_music_arrived,_velkaros_page_visible,_velkaros_touch_button
+    -sFORCE_FILESYSTEM=1 -sEXPORTED_RUNTIME_METHODS=FS,UTF8ToString,ccall,callMain,HEAPU8
+    -sEXPORTED_FUNCTIONS=_main,_velkaros_dialog_closed,_velkaros_music_arrived,_velkaros_page_visible,_velkaros_touch_button,_velkaros_reload,_velkaros_facts,_velkaros_utf8_to_sjis,_velkaros_converted,_velkaros_unpack_mod,_velkaros_write_zip
     -sINITIAL_MEMORY=33554432)
 set_target_properties(velkaros PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/game
                                           SUFFIX .js)

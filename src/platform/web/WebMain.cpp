@@ -8,6 +8,7 @@
 
 #include "app/CommandLine.h"
 #include "files/GameFileSource.h"
+#include "platform/web/WebFacts.h"
 #include "platform/web/WebPage.h"
 #include "platform/web/WebShell.h"
 
@@ -38,6 +39,19 @@ extern "C" EMSCRIPTEN_KEEPALIVE void velkaros_dialog_closed() {
     if (shell) {
         shell->dialogClosed();
     }
+}
+
+// The page's Apply: the data file and every picture read again (1: the game began again on
+// them; 0: the page has the report and the game plays on).
+extern "C" EMSCRIPTEN_KEEPALIVE int velkaros_reload() {
+    return shell && shell->reload() ? 1 : 0;
+}
+
+// The workbench panel's lists (WebFacts), valid until the next call.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* velkaros_facts() {
+    static std::string facts;
+    facts = WebFacts::describe(shell ? shell->data() : nullptr);
+    return facts.c_str();
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE void velkaros_music_arrived() {

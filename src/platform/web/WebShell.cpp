@@ -1,6 +1,7 @@
 #include "platform/web/WebShell.h"
 
 #include <algorithm>
+#include <cstring>
 #include <ctime>
 #include <iostream>
 
@@ -12,6 +13,7 @@ WebShell::WebShell(const CommandLine& options) : options_(options) {}
 
 WebShell::~WebShell() {
     // The game (and with it the audio output) goes before the canvas and SDL itself.
+    workbench_.reset();
     game_.reset();
     audio_.reset();
     if (window_ != nullptr) {
@@ -36,18 +38,50 @@ bool WebShell::start() {
                        static_cast<std::uint32_t>(std::time(nullptr)), error, options_.start)) {
         return fail(error);
     }
-    if (session_.start().chosen()) {
-        return fail("A battle-test replay (--ground) plays only in the desktop game");
-    }
     game_ = std::make_unique<Game>(text_.get());
     if (!options_.mute) {
         audio_ = std::make_unique<SdlAudioOut>();
     }
-    // A broken data file has shown its report through the dialogs: no canvas, no music.
+    // A broken data file shows its report with its line (codes 1 and 2 have shown it through
+    // the dialogs already): no canvas, no music.
     if (!game_->start(&dialogs_, audio_.get())) {
+        showLoadError(game_->data().lastError(), "", false);
         return false;
     }
-    return openCanvas();
+    workbench_ = std::make_unique<Workbench>(
+        *game_, Workbench::Options{session_.start(), false, options_.preview}, &dialogs_,
+        std::cerr);
+    if (!workbench_->checkStart(error)) {
+        return fail(error);
+    }
+    if (!openCanvas()) {
+        return false;
+    }
+    dialogs_.setPlaying();
+    workbench_->begin();
+    return true;
+}
+
+bool WebShell::reload() {
+    if (!workbench_ || ended_) {
+        return false;
+    }
+    if (workbench_->reload()) {
+        keys_.holdUntilReleased();
+        present();
+        return true;
+    }
+    // A data error, or a start point the new data lacks (kept from the dialogs).
+    showLoadError(game_->loadWorldError(), dialogs_.takeKept(), true);
+    return false;
+}
+
+void WebShell::showLoadError(const LoadError& error, const std::string& kept, bool playing) {
+    std::string text = error.report;
+    if (text.empty()) {
+        text = kept.empty() ? std::string(Game::kDataFile) + " cannot be opened" : kept;
+    }
+    WebPage::showDataError(sjisToUtf8(text), error.line, playing);
 }
 
 bool WebShell::openCanvas() {
@@ -69,13 +103,15 @@ bool WebShell::openCanvas() {
     SDL_StopTextInput();
     pacer_.emplace(WebPage::now());
     const auto pixels = static_cast<std::size_t>(screen_.width() * screen_.height());
-    next_.resize(pixels);
-    shown_.resize(pixels);
+    rgba_.resize(pixels);
+    shownSource_.resize(pixels);
     present();
     return true;
 }
 
 std::uint32_t WebShell::step() {
+    // The start of this turn: the browser's loop counts the next sleep from about here.
+    const double now = WebPage::now();
     SDL_Event event;
     // Events always go before frames.
     while (!ended_ && SDL_PollEvent(&event)) {
@@ -83,12 +119,11 @@ std::uint32_t WebShell::step() {
             events_.handle(event, session_.replaying() ? nullptr : &game_->input());
         }
     }
-    const double now = WebPage::now();
     // While the About box is open the game waits, as behind the desktop's modal box.
     if (!ended_ && pacer_->startsFrame(now) && !aboutOpen_) {
         runFrame();
     }
-    return std::max<std::uint32_t>(1, pacer_->waitTime(WebPage::now()));
+    return std::max<std::uint32_t>(1, pacer_->waitTime(now));
 }
 
 void WebShell::musicArrived() {
@@ -115,9 +150,13 @@ void WebShell::runCommand(int command) {
 void WebShell::runFrame() {
     keys_.setBlocked(menu_.isOpen());
     keys_.refresh();
-    game_->frame(session_.beginFrame(keys_, game_->input()));
+    workbench_->frame(session_.beginFrame(keys_, game_->input()));
     present();
     WebPage::frameShown(session_.frames());
+    // The gallery's Cancel ends the program, as on the desktop.
+    if (workbench_->quitRequested()) {
+        end();
+    }
 }
 
 void WebShell::end() {
@@ -130,27 +169,49 @@ void WebShell::end() {
 }
 
 void WebShell::present() {
-    game_->framebuffer().drawTo(screen_, 0, MenuStrip::kHeight);
-    menu_.draw(screen_);
-
-    // 0xAARRGGBB to the canvas's R, G, B, A bytes (a little-endian word 0xAABBGGRR); the top
-    // byte never shows: opaque. Compared on the way, word by word.
-    std::uint32_t* out = next_.data();
-    const std::uint32_t* before = shown_.data();
-    bool changed = !presented_;
+    // The picture rows come straight from the game's framebuffer, unless an open menu lies
+    // over them; a closed strip always looks the same, so it is drawn once.
+    const bool menuOpen = menu_.isOpen();
+    if (menuOpen) {
+        game_->framebuffer().drawTo(screen_, 0, MenuStrip::kHeight);
+    }
+    if (menuOpen || !stripDrawn_) {
+        menu_.draw(screen_);
+        stripDrawn_ = !menuOpen;
+    }
+    const int width = screen_.width();
+    const auto rowBytes = static_cast<std::size_t>(width) * sizeof(Pixel);
+    int first = screen_.height();
+    int end = 0;
     for (int y = 0; y < screen_.height(); ++y) {
-        const Pixel* source = screen_.row(y);
-        for (int x = 0; x < screen_.width(); ++x, ++out, ++before) {
-            const Pixel pixel = source[x];
-            *out = 0xFF000000u | (pixel & 0xFF00u) | (pixel >> 16 & 0xFFu) | (pixel & 0xFFu) << 16;
-            changed = changed || *out != *before;
+        const Pixel* source = menuOpen || y < MenuStrip::kHeight
+                                  ? screen_.row(y)
+                                  : game_->framebuffer().row(y - MenuStrip::kHeight);
+        Pixel* last = shownSource_.data() + static_cast<std::size_t>(y) * width;
+        // Compared word by word without a branch; only changed rows are converted.
+        std::uint32_t differs = presented_ ? 0 : 1;
+        for (int x = 0; x < width; ++x) {
+            differs |= source[x] ^ last[x];
         }
+        if (differs == 0) {
+            continue;
+        }
+        std::memcpy(last, source, rowBytes);
+        // 0xAARRGGBB to the canvas's R, G, B, A bytes (a little-endian word 0xAABBGGRR); the
+        // top byte never shows: opaque.
+        std::uint32_t* out = rgba_.data() + static_cast<std::size_t>(y) * width;
+        for (int x = 0; x < width; ++x) {
+            const Pixel pixel = source[x];
+            out[x] =
+                0xFF000000u | (pixel & 0xFF00u) | (pixel >> 16 & 0xFFu) | (pixel & 0xFFu) << 16;
+        }
+        first = std::min(first, y);
+        end = y + 1;
     }
-    if (!changed) {
-        return;
+    if (first >= end) {
+        return;  // the canvas shows this picture already
     }
-    next_.swap(shown_);
     presented_ = true;
-    WebPage::drawPicture(reinterpret_cast<const std::uint8_t*>(shown_.data()), screen_.width(),
-                         screen_.height());
+    WebPage::drawPicture(reinterpret_cast<const std::uint8_t*>(rgba_.data()), width,
+                         screen_.height(), first, end);
 }
