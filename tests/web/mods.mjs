@@ -182,8 +182,9 @@ export async function zipMods(browser, address, site, { velkaros, game, check })
   const refused = await page.evaluate(() => ({
     text: document.querySelector("#report div").textContent,
     back: !document.querySelector("#report .back").hidden,
+    mod: document.getElementById("mod-name").textContent,
   }));
-  check(refused.text.includes("broken.zip") && refused.back,
+  check(refused.text.includes("broken.zip") && refused.back && refused.mod === "",
     "mods: a zip dropped that the game cannot read shows why, and the way back", JSON.stringify(refused));
   await Promise.all([page.waitForNavigation({ waitUntil: "load" }), page.click("#report .back")]);
   const shot = headlessShot(velkaros, site, "base-first.png",

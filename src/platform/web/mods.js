@@ -115,7 +115,11 @@ window.VkMods = (function () {
                                [zipFile, kFolder]);
     fs.unlink(zipFile);
     if (error) {
+      // It was chosen in place of the mod before, which is gone with it.
       failure = "The mod " + zip.name + " cannot be read:\n" + error;
+      current = null;
+      await VkStorage.remove("mod");
+      await VkStorage.remove("draft");
       return false;
     }
     current = { name: zip.name, source: zip.source, files: readFolder(fs, kFolder) };

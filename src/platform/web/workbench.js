@@ -70,12 +70,13 @@ window.VkWorkbench = (function () {
         module.velkarosPage.showReport("", "The mod cannot be read: " + error);
         return;
       }
-      if (!unpacked) {
-        module.velkarosPage.showReport("", VkMods.failure());
-        return;
-      }
       showName();
       await VkEditor.attach(module);
+      if (!unpacked) {
+        module.velkarosPage.showReport("", VkMods.failure());
+        VkEditor.started(false);
+        return;
+      }
       try {
         module.callMain(args.concat(VkMods.args()));
       } catch (error) {
@@ -85,7 +86,7 @@ window.VkWorkbench = (function () {
     },
     // Under a report: the way back to the base game, when a mod is played.
     showBack(button) {
-      button.hidden = !VkMods.name();
+      button.hidden = !VkMods.name() && !VkMods.failure();
       button.onclick = VkMods.remove;
     },
   };
