@@ -100,18 +100,88 @@ ZipHandle open(std::string_view bytes, int flags, int& code, std::string& reason
     return ZipHandle(zip);
 }
 
+// Reads the entry's name (a UTF-8 name converted to Shift-JIS) and its directory record, and
+// checks both; the problem in words, or empty.
+std::string checkEntry(zip_t* zip, zip_uint64_t index, std::string& name, zip_stat_t& stat) {
+    const char* rawName = zip_get_name(zip, index, ZIP_FL_ENC_RAW);
+    if (rawName == nullptr) {
+        return "entry " + std::to_string(index + 1) + " has no readable name";
+    }
+    name = rawName;
+    if (name.size() > ZipArchive::kMaxNameBytes) {
+        return "entry " + shown(name.substr(0, 64)) + "... has a name longer than " +
+               std::to_string(ZipArchive::kMaxNameBytes) + " bytes";
+    }
+    // Game paths are Shift-JIS: a name the zip stores as UTF-8 is converted.
+    if (storedAsUtf8(zip, index, name)) {
+        const Utf8ToSjisResult sjis = utf8ToSjis(name);
+        if (!sjis.ok()) {
+            return "entry " + shown(name) + " has a name the game cannot spell (" +
+                   describeUtf8ToSjisFailure(sjis) + ")";
+        }
+        name = sjis.sjis;
+    }
+    if (const char* problem = pathProblem(name)) {
+        return "entry " + shown(name) + " " + problem;
+    }
+    zip_stat_init(&stat);
+    if (zip_stat_index(zip, index, ZIP_FL_ENC_RAW, &stat) != 0 ||
+        (stat.valid & ZIP_STAT_SIZE) == 0) {
+        return "entry " + shown(name) + " cannot be read (" + zip_strerror(zip) + ")";
+    }
+    if (endsWithSeparator(name)) {
+        return "";  // a folder holds nothing to unpack
+    }
+    if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 && stat.encryption_method != ZIP_EM_NONE) {
+        return "entry " + shown(name) + " is encrypted";
+    }
+    if ((stat.valid & ZIP_STAT_COMP_METHOD) == 0 ||
+        (stat.comp_method != ZIP_CM_STORE && stat.comp_method != ZIP_CM_DEFLATE)) {
+        return "entry " + shown(name) + " is compressed by method " +
+               std::to_string(stat.comp_method) + "; the game reads stored and deflated files";
+    }
+    return "";
+}
+
+// Unpacks the entry into bytes, never more than it says it holds; the problem, or empty.
+std::string unpack(zip_t* zip, zip_uint64_t index, std::string& bytes) {
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    zip_stat_index(zip, index, 0, &stat);
+    EntryHandle entry(zip_fopen_index(zip, index, 0));
+    if (!entry) {
+        return std::string("cannot be unpacked (") + zip_strerror(zip) + ")";
+    }
+    bytes.resize(static_cast<std::size_t>(stat.size));
+    const zip_int64_t got = zip_fread(entry.get(), bytes.data(), stat.size);
+    char extra = 0;
+    const zip_int64_t more = got < 0 ? 0 : zip_fread(entry.get(), &extra, 1);
+    if (got < 0 || more < 0) {
+        return std::string("is broken (") + zip_file_strerror(entry.get()) + ")";
+    }
+    if (static_cast<zip_uint64_t>(got) != stat.size || more != 0) {
+        return "does not hold the size it states";
+    }
+    return "";
+}
+
 }  // namespace
 
 bool ZipArchive::read(std::string_view bytes, const std::string& zipName, std::string& error) {
     files_.clear();
-    std::map<std::string, File> files;
-    auto refuse = [&](const std::string& why) {
-        error = zipName + ": " + why;
+    std::string problem =
+        bytes.size() > kMaxZipBytes
+            ? "larger than a mod may be (" + std::to_string(kMaxZipBytes >> 20) + " MB)"
+            : readEntries(bytes);
+    if (!problem.empty()) {
+        files_.clear();
+        error = zipName + ": " + problem;
         return false;
-    };
-    if (bytes.size() > kMaxZipBytes) {
-        return refuse("larger than a mod may be (" + std::to_string(kMaxZipBytes >> 20) + " MB)");
     }
+    return true;
+}
+
+std::string ZipArchive::readEntries(std::string_view bytes) {
     // ZIP_CHECKCONS compares every entry's local header with the central directory. It also
     // refuses a name given twice without saying which, so such a zip is opened again without
     // it: the checks below then name the entry.
@@ -122,96 +192,45 @@ bool ZipArchive::read(std::string_view bytes, const std::string& zipName, std::s
         zip = open(bytes, ZIP_RDONLY, code, reason);
     }
     if (!zip) {
-        return refuse("not a zip, or its directory is broken (" + reason + ")");
+        return "not a zip, or its directory is broken (" + reason + ")";
     }
-
     const zip_int64_t count = zip_get_num_entries(zip.get(), 0);
     if (count < 0 || static_cast<zip_uint64_t>(count) > kMaxEntries) {
-        return refuse("holds " + std::to_string(count) + " entries, more than " +
-                      std::to_string(kMaxEntries));
+        return "holds " + std::to_string(count) + " entries, more than " +
+               std::to_string(kMaxEntries);
     }
     // Every entry is checked from the directory before any is unpacked.
     std::uint64_t total = 0;
-    std::vector<std::pair<zip_uint64_t, std::string>> wanted;
-    std::map<std::string, std::string> keys;  // every entry's name by its key
+    std::vector<std::pair<zip_uint64_t, std::string>> wanted;  // index and key of each file
+    std::map<std::string, std::string> keys;                   // every entry's name by its key
     for (zip_uint64_t i = 0; i < static_cast<zip_uint64_t>(count); ++i) {
-        const char* rawName = zip_get_name(zip.get(), i, ZIP_FL_ENC_RAW);
-        if (rawName == nullptr) {
-            return refuse("entry " + std::to_string(i + 1) + " has no readable name");
-        }
-        std::string name = rawName;
-        if (name.size() > kMaxNameBytes) {
-            return refuse("entry " + shown(name.substr(0, 64)) + "... has a name longer than " +
-                          std::to_string(kMaxNameBytes) + " bytes");
-        }
-        // Game paths are Shift-JIS: a name the zip stores as UTF-8 is converted.
-        if (storedAsUtf8(zip.get(), i, name)) {
-            const Utf8ToSjisResult sjis = utf8ToSjis(name);
-            if (!sjis.ok()) {
-                return refuse("entry " + shown(name) + " has a name the game cannot spell (" +
-                              describeUtf8ToSjisFailure(sjis) + ")");
-            }
-            name = sjis.sjis;
-        }
-        if (const char* problem = pathProblem(name)) {
-            return refuse("entry " + shown(name) + " " + problem);
-        }
+        std::string name;
         zip_stat_t stat;
-        zip_stat_init(&stat);
-        if (zip_stat_index(zip.get(), i, ZIP_FL_ENC_RAW, &stat) != 0) {
-            return refuse("entry " + shown(name) + " cannot be read (" + zip_strerror(zip.get()) +
-                          ")");
+        if (std::string problem = checkEntry(zip.get(), i, name, stat); !problem.empty()) {
+            return problem;
         }
         const std::string key = GameFileSource::key(name);
         if (!keys.insert({key, name}).second) {
-            return refuse("entry " + shown(name) + " is in the zip twice (as " + shown(keys[key]) +
-                          ")");
+            return "entry " + shown(name) + " is in the zip twice (as " + shown(keys[key]) + ")";
         }
         if (endsWithSeparator(name)) {
             continue;  // a folder
         }
-        if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 &&
-            stat.encryption_method != ZIP_EM_NONE) {
-            return refuse("entry " + shown(name) + " is encrypted");
-        }
-        if ((stat.valid & ZIP_STAT_COMP_METHOD) == 0 ||
-            (stat.comp_method != ZIP_CM_STORE && stat.comp_method != ZIP_CM_DEFLATE)) {
-            return refuse("entry " + shown(name) + " is compressed by method " +
-                          std::to_string(stat.comp_method) +
-                          "; the game reads stored and deflated files");
-        }
-        if ((stat.valid & ZIP_STAT_SIZE) == 0 || stat.size > kMaxUnpackedBytes - total) {
-            return refuse("entry " + shown(name) + " would unpack past " +
-                          std::to_string(kMaxUnpackedBytes >> 20) + " MB in all");
+        if (stat.size > kMaxUnpackedBytes - total) {
+            return "entry " + shown(name) + " would unpack past " +
+                   std::to_string(kMaxUnpackedBytes >> 20) + " MB in all";
         }
         total += stat.size;
-        files[key] = File{name, {}};
+        files_[key] = File{name, {}};
         wanted.emplace_back(i, key);
     }
-    // Unpacked into memory, never more than an entry says it holds.
     for (const auto& [index, key] : wanted) {
-        File& file = files[key];
-        zip_stat_t stat;
-        zip_stat_index(zip.get(), index, 0, &stat);
-        EntryHandle entry(zip_fopen_index(zip.get(), index, 0));
-        if (!entry) {
-            return refuse("entry " + shown(file.name) + " cannot be unpacked (" +
-                          zip_strerror(zip.get()) + ")");
-        }
-        file.bytes.resize(static_cast<std::size_t>(stat.size));
-        const zip_int64_t got = zip_fread(entry.get(), file.bytes.data(), stat.size);
-        char extra = 0;
-        const zip_int64_t more = got < 0 ? 0 : zip_fread(entry.get(), &extra, 1);
-        if (got < 0 || more < 0) {
-            return refuse("entry " + shown(file.name) + " is broken (" +
-                          zip_file_strerror(entry.get()) + ")");
-        }
-        if (static_cast<zip_uint64_t>(got) != stat.size || more != 0) {
-            return refuse("entry " + shown(file.name) + " does not hold the size it states");
+        File& file = files_[key];
+        if (std::string problem = unpack(zip.get(), index, file.bytes); !problem.empty()) {
+            return "entry " + shown(file.name) + " " + problem;
         }
     }
-    files_ = std::move(files);
-    return true;
+    return "";
 }
 
 const std::string* ZipArchive::find(std::string_view gamePath) const {

@@ -35,6 +35,9 @@ public:
     std::size_t fileCount() const { return files_.size(); }
 
 private:
+    // Checks and unpacks every entry into files_; the problem in words, or empty.
+    std::string readEntries(std::string_view bytes);
+
     struct File {
         std::string name;  // as the zip spells it (after any UTF-8 conversion)
         std::string bytes;
