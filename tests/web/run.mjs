@@ -12,7 +12,7 @@ import puppeteer from "puppeteer-core";
 
 import { workbench, zipMods } from "./mods.mjs";
 import { comparePictures, openPage, serve, waitForFrame } from "./page.mjs";
-import { offline, phoneLayout, phoneTouch, slowLine } from "./phone.mjs";
+import { hiddenPage, offline, phoneLayout, phoneTouch, slowLine } from "./phone.mjs";
 
 const [pageDir, programDir, linuxDir, workDir] = process.argv.slice(2).map((p) => path.resolve(p));
 if (!workDir) {
@@ -275,6 +275,7 @@ async function main() {
       await phoneTouch(browser, served.address, site, game, velkaros, check);
       await offline(browser, pageDir, workDir, serveScript, check);
       await slowLine(browser, served.address, check);
+      await hiddenPage(browser, served.address, check);
     }
     if (!only || only === "broken") await brokenData(browser);
     if (!only || only === "lang") await language(browser, served.address, site);
