@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Assembles a page folder from the browser program and a game folder:
 #   scripts/web/package.sh PROGRAM_DIR GAME_FOLDER OUT
-# PROGRAM_DIR holds velkaros.js and velkaros.wasm; of GAME_FOLDER script.dat and image/ are
-# packed (at /game), with the 8-dot font where the desktop reads it. The music,
+# PROGRAM_DIR holds velkaros.js and velkaros.wasm; of GAME_FOLDER script.dat, image/ and lang/
+# are packed (at /game), with the 8-dot font where the desktop reads it. The music,
 # sound/kelmora.wav, stays a file of its own beside the page, which loads it after the first
 # picture. The desktop icon drawn at 192 and 512 pixels (ICON_DIR, default the icons/ folder
 # beside GAME_FOLDER, as in the Linux build) is the installed page's icon. Last, the service
@@ -26,6 +26,7 @@ trap 'rm -rf "$stage"' EXIT
 mkdir -p "$stage/game"
 [ -f "$game/script.dat" ] && cp "$game/script.dat" "$stage/game/"
 [ -d "$game/image" ] && cp -r "$game/image" "$stage/game/"
+[ -d "$game/lang" ] && cp -r "$game/lang" "$stage/game/"
 cp "$font" "$stage/font.ttf"
 
 # The page: index.html with its scripts and style sheets, then the program.

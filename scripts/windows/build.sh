@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows game with mingw-w64 and assembles a portable folder:
-#   build-win32/velkaros/            velkaros.exe, script.dat, image\, sound\
+#   build-win32/velkaros/            velkaros.exe, script.dat, image\, sound\, lang\
 #   build-win32/velkaros-win64.zip   the same folder, zipped
 # The game's content comes from the Linux build's game folder (build/game), built if needed.
 # WIN32_BUILD_DIR and LINUX_BUILD_DIR choose other build directories.
@@ -61,7 +61,7 @@ rm -rf "$folder" "$out/velkaros-win64.zip"
 mkdir -p "$folder"
 x86_64-w64-mingw32-strip -o "$folder/velkaros.exe" "$out/cmake/game/velkaros.exe"
 cp "$linux/game/script.dat" "$folder/"
-cp -r "$linux/game/image" "$linux/game/sound" "$folder/"
+cp -r "$linux/game/image" "$linux/game/sound" "$linux/game/lang" "$folder/"
 (cd "$out" && zip -qr velkaros-win64.zip velkaros)
 echo "Windows game folder: $folder"
 echo "Zip: $out/velkaros-win64.zip"

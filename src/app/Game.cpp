@@ -3,15 +3,27 @@
 #include "app/LanguageFiles.h"
 #include "data/Random.h"
 #include "platform/KeySource.h"
+#include "text/Catalogue.h"
 
 Game::Game(TextRasterizer* text) : font_(text) {}
 
 Game::~Game() {
     stop();
+    // The program's texts are process-wide: the next game starts from the originals.
+    if (!translation_.empty()) {
+        resetCatalogue();
+    }
 }
 
 bool Game::setLanguage(const std::string& code, std::string& error) {
-    return loadLanguage(code, translation_, error);
+    if (!loadLanguage(code, translation_, error)) {
+        return false;
+    }
+    translation_.applyToCatalogue();
+    // The menus took their labels when the world was built: build it again in the language.
+    world_.reset();
+    world_ = std::make_unique<GameWorld>(input_);
+    return true;
 }
 
 bool Game::start(Dialogs* dialogs, AudioOut* audio) {

@@ -32,8 +32,8 @@ public:
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
-    // Plays in the language of lang/CODE.po from the next start() or loadWorld() on: the
-    // program's texts and the data file's. False, with the error, when there is no such file;
+    // Plays in the language of lang/CODE.po: the program's texts and, from the next start() or
+    // loadWorld() on, the data file's. Call it before start(). False, with the error, when there is no such file;
     // problems inside it (those entries stay untranslated) are in translation().problems().
     bool setLanguage(const std::string& code, std::string& error);
     const Translation& translation() const { return translation_; }

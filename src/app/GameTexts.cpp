@@ -5,6 +5,7 @@
 
 #include "data/DataManager.h"
 #include "data/TextEncoding.h"
+#include "text/Catalogue.h"
 #include "text/PoString.h"
 
 namespace {
@@ -13,9 +14,9 @@ using Kind = DataManager::ScriptTextEntry::Kind;
 
 // The windows the data file's texts are shown in, and the pixels a line may take there.
 struct TextWindow {
-    const char* window;
+    std::string_view window;
     int width;
-    const char* note;
+    std::string_view note;
 };
 
 TextWindow windowOf(Kind kind) {
@@ -38,13 +39,14 @@ public:
     void add(const std::string& original, std::string place, const TextWindow& where) {
         const auto [found, isNew] = index_.emplace(original, texts_.size());
         if (isNew) {
-            texts_.push_back({original, {}, where.window, where.width, where.note});
+            texts_.push_back(
+                {original, {}, std::string(where.window), where.width, std::string(where.note)});
         }
         GameText& text = texts_[found->second];
         text.places.push_back(std::move(place));
         if (where.width > 0 && (text.width == 0 || where.width < text.width)) {
             text.width = where.width;
-            text.window = where.window;
+            text.window = std::string(where.window);
         }
     }
 
@@ -59,6 +61,11 @@ private:
 
 std::vector<GameText> collectGameTexts(const DataManager& data) {
     Collector collector;
+    for (const CatalogueEntry& entry : catalogueEntries()) {
+        collector.add(std::string(entry.original),
+                      std::string(entry.file) + ":" + std::to_string(entry.line),
+                      {entry.window, entry.width, entry.name});
+    }
     for (const auto& entry : data.scriptTexts()) {
         collector.add(entry.text, "script.dat:" + std::to_string(entry.line), windowOf(entry.kind));
     }

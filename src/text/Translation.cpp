@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "text/Catalogue.h"
 #include "text/PoFile.h"
 #include "text/Utf8ToSjis.h"
 
@@ -72,6 +73,15 @@ Translation Translation::fromPo(std::string_view bytes) {
     std::stable_sort(translation.problems_.begin(), translation.problems_.end(),
                      [](const Problem& a, const Problem& b) { return a.line < b.line; });
     return translation;
+}
+
+void Translation::applyToCatalogue() const {
+    resetCatalogue();
+    for (const CatalogueEntry& entry : catalogueEntries()) {
+        if (const std::string* translated = find(entry.original); translated != nullptr) {
+            setCatalogueText(entry.id, *translated);
+        }
+    }
 }
 
 const std::string* Translation::find(std::string_view original) const {

@@ -30,6 +30,10 @@ public:
     // The translation of a Shift-JIS text, or the text itself.
     std::string translate(std::string_view original) const;
 
+    // Puts the translations of the program's own texts into the catalogue (text/Catalogue.h),
+    // after bringing back its originals: a text this translation lacks shows the original.
+    void applyToCatalogue() const;
+
     bool empty() const { return entries_.empty(); }
     const std::map<std::string, Entry, std::less<>>& entries() const { return entries_; }
     const std::vector<Problem>& problems() const { return problems_; }

@@ -7,6 +7,7 @@
 
 #include "data/DataManager.h"
 #include "text/PoFile.h"
+#include "text/Utf8ToSjis.h"
 
 namespace {
 
@@ -47,7 +48,8 @@ TEST(GameTextsTest, TemplateHoldsEachDataTextOnceAndReadsBackExactly) {
     EXPECT_EQ(file.headerField("Content-Type"), "text/plain; charset=UTF-8");
     ASSERT_EQ(file.messages.size(), texts.size());
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        EXPECT_EQ(file.messages[i].id.text, texts[i].original);
+        // The template is UTF-8; read back into Shift-JIS it is the text the game shows.
+        EXPECT_EQ(utf8ToSjis(file.messages[i].id.text).sjis, texts[i].original);
         EXPECT_EQ(file.messages[i].references, texts[i].places);
         EXPECT_EQ(file.messages[i].translation(), "");
     }

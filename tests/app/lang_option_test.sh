@@ -62,6 +62,7 @@ expect() { grep -qF -- "$1" "$work/out" || fail "no '$1' in: $(cat "$work/out")"
 expect 'lang/tt.po:6: "Alto the Brave" is 56 px wide; the name window shows 40 px'
 expect 'lang/tt.po:13: msgstr: U+00E9 at byte 4 has no Shift-JIS form'
 expect 'lang/tt.po:15: msgid "もうない" is no text of the game'
+expect "lang/tt.po:19: the translation's numbered places (%1\$s...) differ from the original's"
 expect 'lang/tt.po:21: the string has no closing quote'
 grep -q 'lang/tt.po:9:' "$work/out" && fail "a translation that fits was reported"
 grep -q 'lang/tt.po:25:' "$work/out" && fail "an untranslated entry was reported as a problem"

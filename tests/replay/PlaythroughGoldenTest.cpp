@@ -1,8 +1,11 @@
 // The recorded golden playthroughs, played by the game executable without a window: every
-// picture listed in NAME.shots must equal NAME/SHOT.png exactly. After a deliberate change of
-// the game, scripts/record-goldens.sh records them again.
+// picture listed in NAME.shots must equal NAME/SHOT.png exactly. NAME.LL.shots lists pictures
+// of NAME.replay played in the language of lang/LL.po (--lang LL), kept in NAME.LL/. After a
+// deliberate change of the game, scripts/record-goldens.sh records them again.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -76,8 +79,13 @@ TEST_P(Playthrough, ShowsItsGoldenPicturesWhenPlayedHeadless) {
     const fs::path actual = fs::path(VK_BINARY_DIR) / "playthroughs" / name;
     fs::remove_all(actual);
     fs::create_directories(actual);
+    // "whole-game.en": whole-game.replay in English.
+    const std::size_t dot = name.find('.');
     std::string command = quoted(game) + " --data " + quoted(kGame) + " --headless --input " +
-                          quoted(kGoldens / (name + ".replay"));
+                          quoted(kGoldens / (name.substr(0, dot) + ".replay"));
+    if (dot != std::string::npos) {
+        command += " --lang " + name.substr(dot + 1);
+    }
     for (const ShotLine& shot : shots) {
         command += " --screenshot " + std::to_string(shot.frame) + ":" +
                    quoted(actual / (shot.name + ".png"));
@@ -102,7 +110,14 @@ TEST_P(Playthrough, ShowsItsGoldenPicturesWhenPlayedHeadless) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Golden, Playthrough,
-                         ::testing::Values("first-win", "whole-game", "game-over"));
+INSTANTIATE_TEST_SUITE_P(
+    Golden, Playthrough, ::testing::Values("first-win", "whole-game", "game-over", "whole-game.en"),
+    [](const auto& info) {
+        std::string name = info.param;
+        std::replace_if(
+            name.begin(), name.end(),
+            [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+        return name;
+    });
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "text/Catalogue.h"
+
 // U+30A2 U+30EB U+30C8 (katakana "a-ru-to") in UTF-8, and its Shift-JIS form.
 #define ALTO_UTF8 "\xE3\x82\xA2\xE3\x83\xAB\xE3\x83\x88"
 #define ALTO_SJIS "\x83\x41\x83\x8B\x83\x67"
@@ -84,4 +86,19 @@ TEST(TranslationTest, ProblemsNameTheLineOfTheFaultyCharacter) {
     EXPECT_EQ(translation.translate(ALTO_SJIS), "Alto");
     EXPECT_EQ(translation.translate(A_SJIS), A_SJIS);
     EXPECT_EQ(translation.entries().size(), 1u);
+}
+
+TEST(TranslationTest, CatalogueTakesTranslationsWithTheirPlacesInAnotherOrder) {
+    const CatalogueEntry& art = catalogueEntry(TextId::LineArt);
+    const Translation translation = Translation::fromPo("msgid \"" + std::string(art.utf8) +
+                                                        "\"\n"
+                                                        "msgstr \"%2$s, used by %1$s!\"\n");
+    ASSERT_TRUE(translation.problems().empty());
+    translation.applyToCatalogue();
+    EXPECT_EQ(formatText(TextId::LineArt, {"Alto", "Fire"}), "Fire, used by Alto!");
+    // A text the translation lacks shows the original.
+    EXPECT_EQ(text(TextId::MenuYes), catalogueEntry(TextId::MenuYes).original);
+
+    Translation().applyToCatalogue();
+    EXPECT_EQ(text(TextId::LineArt), art.original);
 }

@@ -191,6 +191,28 @@ export async function offline(browser, pageDir, workDir, serveScript, check) {
   }
 }
 
+// A hidden page does no work: no frames while hidden (the page told so as a browser tells it),
+// the game going on once it is seen again.
+export async function hiddenPage(browser, address, check) {
+  const { page, errors } = await openPage(browser, `${address}index.html`);
+  const setHidden = (hidden) => page.evaluate((h) => {
+    Object.defineProperty(document, "hidden", { configurable: true, get: () => h });
+    document.dispatchEvent(new Event("visibilitychange"));
+    return window.velkarosTest.frame;
+  }, hidden);
+  await waitForFrame(page, 3, 30000);
+  const hiddenAt = await setHidden(true);
+  await new Promise((r) => setTimeout(r, 1000));
+  const afterHidden = await page.evaluate(() => window.velkarosTest.frame);
+  await setHidden(false);
+  const seen = await waitForFrame(page, afterHidden + 5, 5000).catch(() => afterHidden);
+  check(afterHidden === hiddenAt && seen >= afterHidden + 5,
+    "hidden page: no frames while hidden, frames again once seen",
+    JSON.stringify({ hiddenAt, afterHidden, seen }));
+  check(errors.length === 0, "hidden page: no script errors", errors.join("; "));
+  await page.close();
+}
+
 // Over a slow line the first picture does not wait for the music, which joins in later.
 export async function slowLine(browser, address, check) {
   const context = await browser.createBrowserContext();

@@ -12,7 +12,7 @@ import puppeteer from "puppeteer-core";
 
 import { workbench, zipMods } from "./mods.mjs";
 import { comparePictures, openPage, serve, waitForFrame } from "./page.mjs";
-import { offline, phoneLayout, phoneTouch, slowLine } from "./phone.mjs";
+import { hiddenPage, offline, phoneLayout, phoneTouch, slowLine } from "./phone.mjs";
 
 const [pageDir, programDir, linuxDir, workDir] = process.argv.slice(2).map((p) => path.resolve(p));
 if (!workDir) {
@@ -219,6 +219,40 @@ async function brokenData(browser) {
   }
 }
 
+// ?lang=en shows the same first picture as the headless game with --lang en; a language
+// chosen in the page's switch is remembered for the next visit without ?lang=.
+async function language(browser, address, site) {
+  const shot = 2;
+  for (const [name, lang] of [["lang-en.png", ["--lang", "en"]], ["lang-ja.png", []]]) {
+    execFileSync(velkaros, ["--headless", "--data", game, "--seed", "7", ...lang, "--frames",
+      String(shot), "--screenshot", path.join(site, name)]);
+  }
+  async function firstPicture(url) {
+    const { page, errors } = await openPage(browser, url);
+    await page.evaluate((f) => window.velkarosTest.wanted.add(f), shot);
+    await waitForFrame(page, shot, 30000);
+    return { page, errors };
+  }
+  let { page, errors } = await firstPicture(`${address}index.html?lang=en&seed=7&scale=1`);
+  let result = await comparePictures(page, shot, "lang-en.png");
+  check(result.same, "lang: ?lang=en shows the picture of --headless --lang en", result.detail);
+  result = await comparePictures(page, shot, "lang-ja.png");
+  check(!result.same, "lang: the English picture is not the Japanese one");
+  check(errors.length === 0, "lang: no script errors", errors.join("; "));
+  await page.close();
+
+  ({ page, errors } = await firstPicture(`${address}index.html?seed=7&scale=1`));
+  check((await comparePictures(page, shot, "lang-ja.png")).same, "lang: without a choice, Japanese");
+  await Promise.all([page.waitForNavigation(), page.select("#language", "en")]);
+  await page.close();
+  ({ page, errors } = await firstPicture(`${address}index.html?seed=7&scale=1`));
+  result = await comparePictures(page, shot, "lang-en.png");
+  check(result.same, "lang: the switch's choice is remembered", result.detail);
+  // Back to the original for whatever runs next in this browser.
+  await Promise.all([page.waitForNavigation(), page.select("#language", "")]);
+  await page.close();
+}
+
 async function main() {
   const browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
@@ -241,8 +275,10 @@ async function main() {
       await phoneTouch(browser, served.address, site, game, velkaros, check);
       await offline(browser, pageDir, workDir, serveScript, check);
       await slowLine(browser, served.address, check);
+      await hiddenPage(browser, served.address, check);
     }
     if (!only || only === "broken") await brokenData(browser);
+    if (!only || only === "lang") await language(browser, served.address, site);
     if (!only || only === "mods") {
       await workbench(browser, served.address, site, { velkaros, game, check });
       await zipMods(browser, served.address, site, { velkaros, game, check });

@@ -57,8 +57,11 @@ int SdlShell::run() {
         std::cerr << "velkaros: " << error << '\n';
         return 1;
     }
-    if (!options_.lang.empty() && !useLanguage(*game_, options_.lang, std::cerr)) {
-        return 1;
+    if (!options_.lang.empty()) {
+        if (!useLanguage(*game_, options_.lang, std::cerr)) {
+            return 1;
+        }
+        menu_ = MenuStrip();  // its labels in the language
     }
     if (!game_->start(&dialogs_, audio_.get())) {
         return -1;

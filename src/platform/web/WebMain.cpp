@@ -1,6 +1,7 @@
-// The browser program. The page (index.html) turns its address's ?seed= and ?replay= into the
-// arguments --seed and --input (and a mod into --mod), and packs the game folder at /game and the
-// font where the desktop finds it. main starts the game and hands the loop to the browser.
+// The browser program. The page (index.html) turns its address's ?seed=, ?replay= and ?lang=
+// into the arguments --seed, --input and --lang (and a mod into --mod), and packs the game
+// folder at /game and the font where the desktop finds it. main starts the game and hands the
+// loop to the browser.
 #include <emscripten.h>
 #include <unistd.h>
 

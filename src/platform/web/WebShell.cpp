@@ -5,6 +5,7 @@
 #include <ctime>
 #include <iostream>
 
+#include "app/LanguageFiles.h"
 #include "data/TextEncoding.h"
 #include "platform/web/WebPage.h"
 #include "text/Catalogue.h"
@@ -39,6 +40,17 @@ bool WebShell::start() {
         return fail(error);
     }
     game_ = std::make_unique<Game>(text_.get());
+    // ?lang=LL: a translation the page lacks is reported as the desktop reports it.
+    if (!options_.lang.empty()) {
+        if (!game_->setLanguage(options_.lang, error)) {
+            return fail(error);
+        }
+        for (const Translation::Problem& problem : game_->translation().problems()) {
+            std::cerr << languageFilePath(options_.lang) << ':' << problem.line << ": "
+                      << problem.message << '\n';
+        }
+        menu_ = MenuStrip();  // its labels in the language
+    }
     if (!options_.mute) {
         audio_ = std::make_unique<SdlAudioOut>();
     }
