@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <memory>
+#include <vector>
 
 #include "files/GameFileSource.h"
 #include "text/Utf8ToSjis.h"
@@ -143,7 +144,8 @@ std::string checkEntry(zip_t* zip, zip_uint64_t index, std::string& name, zip_st
     return "";
 }
 
-// Unpacks the entry into bytes, never more than it says it holds; the problem, or empty.
+// Unpacks the entry into bytes, never more than it says it holds; the problem, or empty. The
+// bytes grow as they arrive, so an entry claiming more than it holds costs only what it holds.
 std::string unpack(zip_t* zip, zip_uint64_t index, std::string& bytes) {
     zip_stat_t stat;
     zip_stat_init(&stat);
@@ -152,14 +154,25 @@ std::string unpack(zip_t* zip, zip_uint64_t index, std::string& bytes) {
     if (!entry) {
         return std::string("cannot be unpacked (") + zip_strerror(zip) + ")";
     }
-    bytes.resize(static_cast<std::size_t>(stat.size));
-    const zip_int64_t got = zip_fread(entry.get(), bytes.data(), stat.size);
-    char extra = 0;
-    const zip_int64_t more = got < 0 ? 0 : zip_fread(entry.get(), &extra, 1);
-    if (got < 0 || more < 0) {
-        return std::string("is broken (") + zip_file_strerror(entry.get()) + ")";
+    bytes.clear();
+    std::vector<char> piece(64 * 1024);
+    for (;;) {
+        // One byte past the stated size is asked for, to catch an entry holding more.
+        const zip_uint64_t room = stat.size - bytes.size() + 1;
+        const zip_int64_t got =
+            zip_fread(entry.get(), piece.data(), std::min<zip_uint64_t>(piece.size(), room));
+        if (got < 0) {
+            return std::string("is broken (") + zip_file_strerror(entry.get()) + ")";
+        }
+        if (static_cast<zip_uint64_t>(got) == room) {
+            return "does not hold the size it states";  // more than it says
+        }
+        if (got == 0) {
+            break;
+        }
+        bytes.append(piece.data(), static_cast<std::size_t>(got));
     }
-    if (static_cast<zip_uint64_t>(got) != stat.size || more != 0) {
+    if (bytes.size() != stat.size) {
         return "does not hold the size it states";
     }
     return "";

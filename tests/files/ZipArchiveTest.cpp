@@ -113,6 +113,11 @@ std::vector<Hostile> hostileZips() {
     shortSize.entries[0].statedSize = 100;
     cases.push_back({"more inside than stated", shortSize.bytes(),
                      "entry \"script.dat\" does not hold the size it states"});
+    TestZip longSize;
+    longSize.add("script.dat", std::string(300, 's'), true);
+    longSize.entries[0].statedSize = 60 << 20;  // holds 300 bytes, claims 60 MB
+    cases.push_back({"less inside than stated", longSize.bytes(),
+                     "entry \"script.dat\" does not hold the size it states"});
     return cases;
 }
 
