@@ -38,17 +38,23 @@ bool isLanguageCode(std::string_view code) {
 }
 
 std::vector<std::string> availableLanguages() {
-    std::vector<std::string> codes;
+    // The game folder's, and a mod's own.
+    std::vector<std::string> names = GameFileSource::current().modFilesIn(kLanguageFolder);
     std::error_code failed;
     for (fs::directory_iterator it(kLanguageFolder, failed), end; !failed && it != end;
          it.increment(failed)) {
-        const fs::path& path = it->path();
+        names.push_back(it->path().filename().string());
+    }
+    std::vector<std::string> codes;
+    for (const std::string& name : names) {
+        const fs::path path(name);
         const std::string code = path.stem().string();
         if (path.extension() == ".po" && isLanguageCode(code)) {
             codes.push_back(code);
         }
     }
     std::sort(codes.begin(), codes.end());
+    codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
     return codes;
 }
 

@@ -12,7 +12,7 @@ class Translation;
 
 // Letters, digits, "_", "-" and "@" only, at most 16: a code never names another folder.
 bool isLanguageCode(std::string_view code);
-// The codes there are translations for, sorted.
+// The codes there are translations for, in the game folder and in a mod, sorted.
 std::vector<std::string> availableLanguages();
 // The path of a code's file, relative to the game folder.
 std::string languageFilePath(std::string_view code);

@@ -1,5 +1,6 @@
 #include "files/GameFileSource.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <streambuf>
@@ -179,6 +180,26 @@ std::optional<GameFileSource::File> GameFileSource::open(std::string_view gamePa
         }
     }
     return openFile(::gamePath(std::string(gamePath)));
+}
+
+std::vector<std::string> GameFileSource::modFilesIn(std::string_view folder) const {
+    std::vector<std::string> names;
+    if (modIsZip_) {
+        for (std::string name : zip_.names()) {
+            std::replace(name.begin(), name.end(), '\\', '/');
+            const std::size_t slash = name.rfind('/');
+            if (slash != std::string::npos && key(name.substr(0, slash)) == key(folder)) {
+                names.push_back(name.substr(slash + 1));
+            }
+        }
+    } else if (hasMod()) {
+        std::error_code failed;
+        for (std::filesystem::directory_iterator it(inFolder(modPath_, folder), failed), end;
+             !failed && it != end; it.increment(failed)) {
+            names.push_back(it->path().filename().string());
+        }
+    }
+    return names;
 }
 
 std::vector<std::string> GameFileSource::watchPaths(

@@ -42,6 +42,9 @@ public:
     // The files on disk whose changes change what open gives for these game paths (for
     // --watch): the mod zip, the mod folder's files and the game folder's.
     std::vector<std::string> watchPaths(const std::vector<std::string>& gamePaths) const;
+    // The names of the mod's files directly in one folder of the game ("lang"): a zip's
+    // entries there, or the mod folder's files; none without a mod.
+    std::vector<std::string> modFilesIn(std::string_view folder) const;
 
     // One key per file however a game path spells it: "\" and "/" alike, "." and empty steps
     // left out, ASCII letters in lower case (mods are made where case does not matter).

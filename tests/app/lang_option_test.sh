@@ -53,6 +53,17 @@ touch "$work/game/lang/de.po"
 run --headless --lang xx
 [ "$status" = 1 ] || fail "--lang xx exited with $status"
 grep -q "no translation 'xx' (lang/xx.po); there are: de tt" "$work/err" || fail "$(cat "$work/err")"
+# A mod brings its own translations, in a folder or a zip: listed, and played.
+mkdir -p "$work/modfolder/lang" "$work/zipped/lang"
+printf 'msgid "ピコ"\nmsgstr "Pico"\n' >"$work/modfolder/lang/fr.po"
+cp "$work/modfolder/lang/fr.po" "$work/zipped/lang/it.po"
+(cd "$work/zipped" && zip -q ../mod.zip lang/it.po)
+run --mod "$work/modfolder" --headless --lang xx
+grep -q "there are: de fr tt" "$work/err" || fail "a mod folder's language not listed: $(cat "$work/err")"
+run --mod "$work/mod.zip" --headless --lang xx
+grep -q "there are: de it tt" "$work/err" || fail "a mod zip's language not listed: $(cat "$work/err")"
+run --mod "$work/mod.zip" --headless --lang it
+[ "$status" = 0 ] || fail "--lang of a mod zip's translation exited with $status: $(cat "$work/err")"
 run --headless --lang ../lang/tt
 [ "$status" = 1 ] || fail "a code naming another folder exited with $status"
 
