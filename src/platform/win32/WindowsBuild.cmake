@@ -49,7 +49,7 @@ target_link_libraries(vk_libpng PUBLIC ZLIB::ZLIB)
 add_library(PNG::PNG ALIAS vk_libpng)
 
 set(src ${PROJECT_SOURCE_DIR}/src)
-vk_module(vk_files ${src}/files vk_libzip)
+vk_module(vk_files ${src}/files vk_libzip vk_texts)
 vk_module(vk_gfx ${src}/gfx PNG::PNG vk_files)
 vk_module(vk_sound ${src}/sound vk_files)
 # The core's text conversion from this shell's folder (Windows' own code page 932).
