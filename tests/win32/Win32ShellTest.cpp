@@ -34,10 +34,29 @@ protected:
     std::filesystem::path folder_;
 };
 
-std::string menuText(HMENU menu, UINT position) {
-    char text[64] = {};
-    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+// The menu's texts as Windows holds them, in UTF-16, whatever the ANSI code page.
+std::wstring menuText(HMENU menu, UINT position) {
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, position, text, 64, MF_BYPOSITION);
     return text;
+}
+
+// The menu bar: File > Quit (100), Help > About (101), with these texts.
+void expectMenuBar(HWND window, const wchar_t* fileTitle, const wchar_t* quit,
+                   const wchar_t* helpTitle, const wchar_t* about) {
+    HMENU menu = GetMenu(window);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(GetMenuItemCount(menu), 2);
+    EXPECT_EQ(menuText(menu, 0), fileTitle);
+    EXPECT_EQ(menuText(menu, 1), helpTitle);
+    HMENU file = GetSubMenu(menu, 0);
+    HMENU help = GetSubMenu(menu, 1);
+    ASSERT_EQ(GetMenuItemCount(file), 1);
+    ASSERT_EQ(GetMenuItemCount(help), 1);
+    EXPECT_EQ(menuText(file, 0), quit);
+    EXPECT_EQ(GetMenuItemID(file, 0), 100u);
+    EXPECT_EQ(menuText(help, 0), about);
+    EXPECT_EQ(GetMenuItemID(help, 0), 101u);
 }
 
 // A text of the version record of this program.
@@ -79,23 +98,28 @@ TEST_F(Win32ShellTest, OpensAWindowWithThePictureSizedClientAreaTitleAndMenu) {
     GetClassNameA(window, text, sizeof text);
     EXPECT_EQ(std::string(text), "Velkaros");
 
-    // The class menu IDM_MAIN: File > Quit (100), Help > About (101), in Japanese.
-    HMENU menu = GetMenu(window);
-    ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(GetMenuItemCount(menu), 2);
-    EXPECT_EQ(menuText(menu, 0), sjis("ファイル(&F)"));
-    EXPECT_EQ(menuText(menu, 1), sjis("ヘルプ(&H)"));
-    HMENU file = GetSubMenu(menu, 0);
-    HMENU help = GetSubMenu(menu, 1);
-    ASSERT_EQ(GetMenuItemCount(file), 1);
-    ASSERT_EQ(GetMenuItemCount(help), 1);
-    EXPECT_EQ(menuText(file, 0), sjis("終了(&X)"));
-    EXPECT_EQ(GetMenuItemID(file, 0), 100u);
-    EXPECT_EQ(menuText(help, 0), sjis("バージョン情報(&V)"));
-    EXPECT_EQ(GetMenuItemID(help, 0), 101u);
+    // The menu bar in Japanese.
+    expectMenuBar(window, L"ファイル(&F)", L"終了(&X)", L"ヘルプ(&H)", L"バージョン情報(&V)");
 
     // The picture is cleared and has the game font, ready for the first frame's text.
     EXPECT_EQ(shell.game().framebuffer().selectedFont(), &shell.game().font());
+}
+
+TEST_F(Win32ShellTest, TitleAndMenuBarFollowTheLanguage) {
+    std::filesystem::create_directory("lang");
+    std::ofstream("lang/en.po")
+        << "msgid \"ケルモラのラスト風バトルシステム\"\nmsgstr \"Kelmora\"\n"
+           "msgid \"ファイル(&F)\"\nmsgstr \"&File\"\n"
+           "msgid \"終了(&X)\"\nmsgstr \"E&xit\"\n"
+           "msgid \"ヘルプ(&H)\"\nmsgstr \"&Help\"\n"
+           "msgid \"バージョン情報(&V)\"\nmsgstr \"&About\"\n";
+    options_.lang = "en";
+    Win32Shell shell(GetModuleHandleA(nullptr), options_);
+    ASSERT_TRUE(shell.start());
+    char title[128] = {};
+    GetWindowTextA(shell.window(), title, sizeof title);
+    EXPECT_EQ(std::string(title), "Kelmora");
+    expectMenuBar(shell.window(), L"&File", L"E&xit", L"&Help", L"&About");
 }
 
 TEST_F(Win32ShellTest, VersionRecordNamesTheGame) {

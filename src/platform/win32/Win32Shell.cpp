@@ -4,6 +4,7 @@
 
 #include "app/CommandLine.h"
 #include "app/FrameSchedule.h"
+#include "platform/win32/Win32MenuBar.h"
 #include "text/Catalogue.h"
 
 Win32Shell* Win32Shell::current_ = nullptr;
@@ -112,15 +113,19 @@ void Win32Shell::createWindow() {
     windowClass.hIconSm = LoadIconA(nullptr, IDI_APPLICATION);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszMenuName = kMenuName;
     windowClass.lpszClassName = kClassName;
     RegisterClassExA(&windowClass);  // fails harmlessly when the class exists already
 
     current_ = this;
+    // The title and the menu bar are taken now, after the language is applied.
+    HMENU menu = createMenuBar(kCommandQuit, kCommandAbout);
     window_ = CreateWindowExA(0, kClassName, text(TextId::GameTitle).c_str(), WS_OVERLAPPEDWINDOW,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                              nullptr, instance_, nullptr);
+                              menu, instance_, nullptr);
     if (window_ == nullptr) {
+        if (menu != nullptr) {
+            DestroyMenu(menu);
+        }
         return;
     }
     // Grow or shrink the frame so that the client area is exactly the picture.

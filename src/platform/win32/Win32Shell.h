@@ -13,13 +13,13 @@
 #include "platform/win32/Win32Options.h"
 
 // The native Windows shell: the window class "Velkaros", one window whose client area is the
-// 256 x 224 picture at 1:1 (white beside it when enlarged), the menu IDM_MAIN from the
-// resources, and the frame loop: messages always go first; a frame runs once more than 100/3
-// ms have passed since the previous one started, then the loop sleeps for what is left of 33 ms.
+// 256 x 224 picture at 1:1 (white beside it when enlarged), the menu bar in the language
+// being played (Win32MenuBar), and the frame loop: messages always go first; a frame runs once
+// more than 100/3 ms have passed since the previous one started, then the loop sleeps for what
+// is left of 33 ms.
 class Win32Shell {
 public:
     static constexpr const char* kClassName = "Velkaros";
-    static constexpr const char* kMenuName = "IDM_MAIN";
     static constexpr int kCommandQuit = 100;
     static constexpr int kCommandAbout = 101;
     static constexpr int kSleepBudget = 33;
