@@ -83,6 +83,18 @@ void Game::reloadMusic() {
     soundManager_.setSlot(0, &music_, true, 128);
 }
 
+bool Game::reloadMusicIfChanged() {
+    Sound fresh;
+    fresh.loadWav(kMusicFile);
+    if (fresh.sameAs(music_)) {
+        return false;
+    }
+    soundManager_.setSlot(0, nullptr, false, 0);
+    music_.swap(fresh);
+    soundManager_.setSlot(0, &music_, true, 128);
+    return true;
+}
+
 void Game::stop() {
     // The output reads the music until it is closed; the music member goes only after this.
     soundManager_.close();

@@ -33,8 +33,9 @@ public:
     Game& operator=(const Game&) = delete;
 
     // Plays in the language of lang/CODE.po: the program's texts and, from the next start() or
-    // loadWorld() on, the data file's. Call it before start(). False, with the error, when there is no such file;
-    // problems inside it (those entries stay untranslated) are in translation().problems().
+    // loadWorld() on, the data file's. Call it before start(). False, with the error, when there is
+    // no such file; problems inside it (those entries stay untranslated) are in
+    // translation().problems().
     bool setLanguage(const std::string& code, std::string& error);
     const Translation& translation() const { return translation_; }
 
@@ -49,6 +50,10 @@ public:
     // Reads the music file again and plays it from its start: the page loads the music after
     // the first picture, so at start the file may not be there yet.
     void reloadMusic();
+    // Reads the music file again and plays the new one from its start only when it differs
+    // from the music playing (a mod's WAV changed before F5 or --watch); an unchanged file
+    // plays on without a break. True when the music was replaced.
+    bool reloadMusicIfChanged();
     // Closes the audio output; the music may be released only after this.
     void stop();
 

@@ -102,6 +102,23 @@ void Sound::resize(int frames, int channels) {
     }
 }
 
+void Sound::swap(Sound& other) noexcept {
+    std::swap(samples_, other.samples_);
+    std::swap(frames_, other.frames_);
+    std::swap(channels_, other.channels_);
+    std::swap(sampleRate_, other.sampleRate_);
+}
+
+bool Sound::sameAs(const Sound& other) const {
+    if (frames_ != other.frames_ || channels_ != other.channels_ ||
+        sampleRate_ != other.sampleRate_) {
+        return false;
+    }
+    const auto count = static_cast<std::size_t>(frames_) * static_cast<std::size_t>(channels_);
+    return count == 0 ||
+           std::memcmp(samples_.get(), other.samples_.get(), count * sizeof(std::int16_t)) == 0;
+}
+
 void Sound::clear() {
     if (samples_) {
         std::fill_n(samples_.get(), static_cast<std::size_t>(frames_) * channels_, 0);

@@ -36,6 +36,10 @@ public:
     void resize(int frames, int channels);
     // Sets every sample to 0 without reallocating.
     void clear();
+    // Exchanges the contents (samples, length, format) of the two sounds.
+    void swap(Sound& other) noexcept;
+    // True when both hold the same samples in the same format.
+    bool sameAs(const Sound& other) const;
 
     // Replaces the contents with the file's (the name goes through gamePath). On failure the
     // sound is left as a default-constructed one and false is returned.

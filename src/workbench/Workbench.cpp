@@ -106,7 +106,11 @@ bool Workbench::reloadNow() {
     } else {
         beginPlay(std::clamp(ground, 0, enemies));
     }
-    log_ << "velkaros: read " << Game::kDataFile << " and its pictures again\n";
+    if (game_.reloadMusicIfChanged()) {
+        log_ << "velkaros: read " << Game::kDataFile << ", its pictures and the music again\n";
+    } else {
+        log_ << "velkaros: read " << Game::kDataFile << " and its pictures again\n";
+    }
     return true;
 }
 
@@ -116,6 +120,8 @@ bool Workbench::quitRequested() const {
 
 void Workbench::watchFiles() {
     if (options_.watch) {
-        watch_.setFiles(GameFileSource::current().watchPaths(GameFiles::list(Game::kDataFile)));
+        std::vector<std::string> files = GameFiles::list(Game::kDataFile);
+        files.emplace_back(Game::kMusicFile);
+        watch_.setFiles(GameFileSource::current().watchPaths(files));
     }
 }

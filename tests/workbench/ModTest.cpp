@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "../sound/WavFixture.h"
 #include "WorkbenchFolder.h"
 #include "files/GameFileSource.h"
 #include "files/TestZip.h"
@@ -114,6 +115,23 @@ TEST_F(Mod, ReloadAndWatchReadTheZipAgain) {
     zipPictures("mod.zip", {"image/face2.png"});
     EXPECT_TRUE(bench_->reload()) << log_.str();  // F5
     EXPECT_EQ(face(), kBlue);
+
+    // A WAV the mod gains replaces the music and plays from its start; the same WAV read
+    // again is left playing.
+    std::filesystem::create_directories("mod/sound");
+    {
+        std::ofstream("mod/sound/kelmora.wav", std::ios::binary)
+            << wavBytes({}, std::string(400, '\x11'));
+    }
+    zipPictures("mod.zip", {"image/face2.png", "sound/kelmora.wav"});
+    EXPECT_TRUE(bench_->poll(3000));
+    ASSERT_EQ(game_->music().frames(), 100);
+    EXPECT_EQ(game_->soundManager().slotSound(0), &game_->music());
+    EXPECT_EQ(game_->soundManager().slotPosition(0), 0);
+    const std::int16_t* samples = game_->music().samples();
+    zipPictures("mod.zip", {"image/face2.png", "sound/kelmora.wav"});
+    EXPECT_TRUE(bench_->reload());
+    EXPECT_EQ(game_->music().samples(), samples);
 }
 
 }  // namespace
