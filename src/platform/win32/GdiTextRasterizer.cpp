@@ -3,15 +3,16 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/win32/WideText.h"
+
 GdiTextRasterizer::GdiTextRasterizer() {
     HDC screen = GetDC(nullptr);
     dc_ = CreateCompatibleDC(screen);
     ReleaseDC(nullptr, screen);
-    // The face's name, "ＭＳ ゴシック", in Shift-JIS bytes.
-    font_ =
-        CreateFontA(8, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, FIXED_PITCH | FF_MODERN,
-                    "\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e");
+    // The face's name, "ＭＳ ゴシック", in UTF-16, so that it is found under any ANSI code page.
+    font_ = CreateFontW(8, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
+                        FIXED_PITCH | FF_MODERN, L"\uFF2D\uFF33 \u30B4\u30B7\u30C3\u30AF");
     if (dc_ != nullptr) {
         SetBkMode(dc_, TRANSPARENT);
         SetTextColor(dc_, RGB(255, 255, 255));
@@ -105,7 +106,9 @@ void GdiTextRasterizer::drawText(Image& target, const std::string& text, int lef
     RECT rect{left, top, right, bottom};
     // DT_NOPREFIX: a '&' in a modder's text is drawn as written, not taken as the underline
     // mark of the next character.
-    DrawTextA(dc_, text.c_str(), -1, &rect, DT_WORDBREAK | DT_NOPREFIX);
+    // In UTF-16, drawn up to its first NUL.
+    wideText(text, wide_);
+    DrawTextW(dc_, wide_.c_str(), -1, &rect, DT_WORDBREAK | DT_NOPREFIX);
     GdiFlush();
     for (int y = y0; y < y1; ++y) {
         std::memcpy(target.row(y) + x0, pixels_ + static_cast<std::size_t>(y) * width_ + x0,

@@ -2,15 +2,18 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "platform/TextRasterizer.h"
 
-// The game font through GDI: an 8-pixel "ＭＳ ゴシック" made with CreateFontA, drawn with
-// DrawTextA (DT_WORDBREAK | DT_NOPREFIX) into a 32-bit DIB section selected into a memory device
-// context. The target's pixels under the visible part of the text rectangle are copied into the DIB
-// section, GDI draws on them, and the same pixels are copied back: the result is exactly GDI
-// drawing on the target's own memory, with a transparent background, clipped to the text
-// rectangle and to the target's clip rectangle. The DIB section is made again only when a
-// target of another size comes, so drawing text allocates nothing.
+// The game font through GDI: an 8-pixel "ＭＳ ゴシック" made with CreateFontW, drawn with
+// DrawTextW (DT_WORDBREAK | DT_NOPREFIX, the text converted by wideText) into a 32-bit DIB
+// section selected into a memory device context. The target's pixels under the visible part of
+// the text rectangle are copied into the DIB section, GDI draws on them, and the same pixels
+// are copied back: the result is exactly GDI drawing on the target's own memory, with a
+// transparent background, clipped to the text rectangle and to the target's clip rectangle.
+// The DIB section is made again only when a target of another size comes, and the UTF-16 text
+// keeps its buffer, so drawing text allocates nothing once the longest text has come.
 class GdiTextRasterizer : public TextRasterizer {
 public:
     GdiTextRasterizer();
@@ -36,6 +39,7 @@ private:
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ previousBitmap_ = nullptr;
     Pixel* pixels_ = nullptr;  // top-down rows, owned by bitmap_
+    std::wstring wide_;        // the text being drawn, in UTF-16
     int width_ = 0;
     int height_ = 0;
 };

@@ -4,6 +4,7 @@
 
 #include "app/CommandLine.h"
 #include "app/FrameSchedule.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32MenuBar.h"
 #include "text/Catalogue.h"
 
@@ -27,7 +28,7 @@ Win32Shell::~Win32Shell() {
         DestroyWindow(window_);
         // The quit message that the destroyed window posted belongs to no loop any more.
         MSG message;
-        while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
         }
     }
     game_.reset();  // closes the audio output before the music goes
@@ -68,7 +69,7 @@ int Win32Shell::run(int showCommand) {
 bool Win32Shell::start() {
     std::string error;
     if (!options_.lang.empty() && !game_->setLanguage(options_.lang, error)) {
-        dialogs_.messageBox(error, "");
+        Win32Dialogs::commandLineBox(error, MB_OK);  // it quotes --lang as given
         return false;
     }
     if (!game_->start(&dialogs_, options_.mute ? nullptr : &audio_)) {
@@ -80,15 +81,15 @@ bool Win32Shell::start() {
 
 bool Win32Shell::pumpMessages(int& exitCode) {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
-        const BOOL result = GetMessageA(&message, nullptr, 0, 0);
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+        const BOOL result = GetMessageW(&message, nullptr, 0, 0);
         if (result == 0) {
             exitCode = static_cast<int>(message.wParam);
             return false;
         }
         if (result > 0) {
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
     }
     return true;
@@ -104,7 +105,8 @@ void Win32Shell::runFrame() {
 }
 
 void Win32Shell::createWindow() {
-    WNDCLASSEXA windowClass{};
+    // A Unicode window class: the title is kept in UTF-16, not in the ANSI code page.
+    WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = &Win32Shell::windowProcedure;
@@ -114,14 +116,14 @@ void Win32Shell::createWindow() {
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = kClassName;
-    RegisterClassExA(&windowClass);  // fails harmlessly when the class exists already
+    RegisterClassExW(&windowClass);  // fails harmlessly when the class exists already
 
     current_ = this;
     // The title and the menu bar are taken now, after the language is applied.
     HMENU menu = createMenuBar(kCommandQuit, kCommandAbout);
-    window_ = CreateWindowExA(0, kClassName, text(TextId::GameTitle).c_str(), WS_OVERLAPPEDWINDOW,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                              menu, instance_, nullptr);
+    window_ = CreateWindowExW(0, kClassName, wideText(text(TextId::GameTitle)).c_str(),
+                              WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, nullptr, menu, instance_, nullptr);
     if (window_ == nullptr) {
         if (menu != nullptr) {
             DestroyMenu(menu);
@@ -143,7 +145,7 @@ void Win32Shell::createWindow() {
 LRESULT CALLBACK Win32Shell::windowProcedure(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
     if (current_ == nullptr) {
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     }
     return current_->handleMessage(window, message, wParam, lParam);
 }
@@ -186,7 +188,7 @@ LRESULT Win32Shell::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         default:
             break;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 void Win32Shell::paint(HWND window) {
@@ -204,5 +206,6 @@ void Win32Shell::paint(HWND window) {
 void Win32Shell::showAbout() {
     // Modal: no frame runs until it is closed; the music plays on.
     const std::string about = text(TextId::GameTitle) + "\n" + kVersionText;
-    MessageBoxA(window_, about.c_str(), text(TextId::AboutCaption).c_str(), MB_OK);
+    MessageBoxW(window_, wideText(about).c_str(), wideText(text(TextId::AboutCaption)).c_str(),
+                MB_OK);
 }

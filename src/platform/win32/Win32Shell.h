@@ -16,10 +16,11 @@
 // 256 x 224 picture at 1:1 (white beside it when enlarged), the menu bar in the language
 // being played (Win32MenuBar), and the frame loop: messages always go first; a frame runs once
 // more than 100/3 ms have passed since the previous one started, then the loop sleeps for what
-// is left of 33 ms.
+// is left of 33 ms. The window is a Unicode one: its title, like the About box and every
+// other text the shell shows, goes to Windows in UTF-16 (wideText).
 class Win32Shell {
 public:
-    static constexpr const char* kClassName = "Velkaros";
+    static constexpr const wchar_t* kClassName = L"Velkaros";
     static constexpr int kCommandQuit = 100;
     static constexpr int kCommandAbout = 101;
     static constexpr int kSleepBudget = 33;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "files/GameFileSource.h"
+#include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32Options.h"
 #include "platform/win32/Win32Shell.h"
 
@@ -14,7 +15,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     Win32Options options;
     std::string error;
     if (!options.parse(std::vector<std::string>(__argv + 1, __argv + __argc), error)) {
-        MessageBoxA(nullptr, error.c_str(), nullptr, MB_OK | MB_ICONERROR);
+        Win32Dialogs::commandLineBox(error, MB_OK | MB_ICONERROR);
         return 2;
     }
     // A mod named from where the program started stays that file after the change of folder.
@@ -28,11 +29,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     // Every game file is named relative to the game folder, so change into it first.
     if (!options.dataDir.empty() && !SetCurrentDirectoryA(options.dataDir.c_str())) {
         const std::string text = "cannot use the game folder '" + options.dataDir + "'";
-        MessageBoxA(nullptr, text.c_str(), nullptr, MB_OK | MB_ICONERROR);
+        Win32Dialogs::commandLineBox(text, MB_OK | MB_ICONERROR);
         return 1;
     }
     if (!options.mod.empty() && !GameFileSource::current().useMod(options.mod, error)) {
-        MessageBoxA(nullptr, error.c_str(), nullptr, MB_OK | MB_ICONERROR);
+        Win32Dialogs::commandLineBox(error, MB_OK | MB_ICONERROR);
         return 1;
     }
     Win32Shell shell(instance, options);
