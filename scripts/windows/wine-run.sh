@@ -3,13 +3,15 @@
 # The prefix is made on first use (wineboot takes a while the first time), with the game font
 # "ＭＳ ゴシック" mapped to Misaki Gothic (fonts-misaki) and font smoothing off, so that text
 # comes out as the Linux shells draw it. The Japanese locale gives the programs the ANSI code
-# page 932 of the game's texts.
+# page 932 of the game's texts; VK_WINE_LOCALE names another, to run them as on a Windows
+# outside Japan (C.UTF-8, always installed: Wine takes it as English, code page 1252).
 set -euo pipefail
 export WINEPREFIX=$1
 shift
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+export LANG=${VK_WINE_LOCALE:-ja_JP.UTF-8}
+export LC_ALL=$LANG
 
 make_prefix() {
     [ -f "$WINEPREFIX/.velkaros-ready" ] && return 0

@@ -54,6 +54,15 @@ TEST(GdiTextRasterizer, ColourReferenceIgnoresTheTopByte) {
 TEST(GdiTextRasterizer, DrawsInTheTextColourOnlyInsideTheTextRectangle) {
     GdiTextRasterizer text;
     ASSERT_NE(text.font(), nullptr);
+    // The face is found by its name under any ANSI code page.
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, text.font());
+    wchar_t face[32] = {};
+    GetTextFaceW(dc, 32, face);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    EXPECT_EQ(std::wstring(face), L"ＭＳ ゴシック");
+
     TextTarget target(text, 64, 40);
     target.picture.setTextColor(0xFF00FF00);
     // Ten bytes: the rectangle is (16, 20)-(56, 28); the glyphs reach its edges.

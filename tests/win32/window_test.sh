@@ -7,7 +7,9 @@
 #  4. a broken script.dat shows the error box, no game window, and exits with -1;
 #  5. with a mod zip made here (the first enemy renamed, another face) and --lang en, the
 #     first picture equals the Linux headless one with the same options, the title is
-#     English, and the About box and Quit work through the English menu's letters.
+#     English, and the About box and Quit work through the English menu's letters;
+#  6. as on a Windows outside Japan (ANSI code page 1252): the Japanese title, the first
+#     picture, the About box's caption and Quit, all as under code page 932.
 # Usage: window_test.sh GAME_FOLDER LINUX_VELKAROS XWD_COMPARE WINE_PREFIX WORK_DIR
 set -u
 game=$1
@@ -187,6 +189,12 @@ expect_other_picture() {
 expect_other_picture --lang en
 expect_other_picture --mod "$work/mod.zip"
 check_about a 'About'
+check_quit
+
+export VK_WINE_LOCALE=C.UTF-8
+title='ケルモラのラスト風バトルシステム'
+expect_picture 2
+check_about v 'バージョン情報'
 check_quit
 
 echo "PASS"
